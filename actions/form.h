@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "runtime/run_time_error.h"
+
+namespace tasa {
+
+// The three entry boxes of the main window.
+enum class BoxName { Text1, Text2, Text3 };
+
+// The text property of one entry box. Text is UTF-8.
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual BoxStatus ReadText(std::string& text) const = 0;
+  virtual BoxStatus WriteText(std::string_view text) = 0;
+};
+
+// What the actions see of the main window: its boxes, reached by name.
+class Form {
+ public:
+  virtual ~Form() = default;
+  virtual TextBox& Box(BoxName name) = 0;
+};
+
+}  // namespace tasa

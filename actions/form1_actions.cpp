@@ -1,0 +1,46 @@
+#include "actions/form1_actions.h"
+
+#include <string>
+
+#include "actions/rate_formulas.h"
+#include "runtime/fault_flags.h"
+#include "runtime/text_conversion.h"
+
+namespace tasa {
+namespace {
+
+double ReadNumber(const TextBox& box) {
+  std::string text;
+  CheckStatus(box.ReadText(text));
+  ClearFaultFlags();
+  return TextToNumber(text);
+}
+
+void Write(TextBox& box, std::string_view text) {
+  CheckStatus(box.WriteText(text));
+  ClearFaultFlags();
+}
+
+}  // namespace
+
+void Command1_Click(Form& form) {
+  const double m = ReadNumber(form.Box(BoxName::Text3));
+  const double n = ReadNumber(form.Box(BoxName::Text2));
+  TextBox& output = form.Box(BoxName::Text1);
+  Write(output, NumberToText(AnnualFromMonthly(m, n)));
+}
+
+void Command2_Click(Form& form) {
+  const double a = ReadNumber(form.Box(BoxName::Text1));
+  const double n = ReadNumber(form.Box(BoxName::Text2));
+  TextBox& output = form.Box(BoxName::Text3);
+  Write(output, NumberToText(MonthlyFromAnnual(a, n)));
+}
+
+void Command4_Click(Form& form) {
+  Write(form.Box(BoxName::Text1), "");
+  Write(form.Box(BoxName::Text2), "");
+  Write(form.Box(BoxName::Text3), "");
+}
+
+}  // namespace tasa

@@ -1,0 +1,19 @@
+#include "actions/run_action.h"
+
+#include <new>
+
+namespace tasa {
+
+bool RunAction(Action action, Form& form, ErrorReport& report) {
+  try {
+    action(form);
+    return true;
+  } catch (const RunTimeError& error) {
+    report.Show(error);
+  } catch (const std::bad_alloc&) {
+    report.Show(RunTimeError(ErrorKind::OutOfMemory));
+  }
+  return false;
+}
+
+}  // namespace tasa

@@ -1,0 +1,221 @@
+#include "runtime/text_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "runtime/run_time_error.h"
+#include "support/raised.h"
+
+namespace tasa {
+namespace {
+
+using testing::ErrorRaisedBy;
+
+std::optional<ErrorKind> KindRaisedByReading(const std::string& text) {
+  return ErrorRaisedBy([&] { TextToNumber(text); });
+}
+
+// value rounded to 15 significant digits, the precision the boxes show.
+double RoundedTo15Digits(double value) {
+  char buffer[40];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                 std::chars_format::scientific, 14)
+                       .ptr;
+  double rounded = 0;
+  std::from_chars(buffer, end, rounded);
+  return rounded;
+}
+
+TEST(TextToNumber, ReadsWhatPeopleType) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"12", 12},
+      {" 12 ", 12},
+      {"\t1,5\t", 1.5},
+      {"1.5", 1.5},
+      {"-1,5", -1.5},
+      {"+2", 2},
+      {",5", 0.5},
+      {"5,", 5},
+      {"-.25", -0.25},
+      {"0000012", 12},
+      {"1e3", 1000},
+      {"1E+3", 1000},
+      {"2,5e-2", 0.025},
+      {"12,5E1", 125},
+      {"0e999999999999999999999", 0},
+      {"1,7976931348623157e308", std::numeric_limits<double>::max()},
+      {"4e-320", 4e-320},  // subnormal, kept as it is
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TextToNumber(c.text), c.value) << '"' << c.text << '"';
+  }
+}
+
+TEST(TextToNumber, BlankTextReadsAsZero) {
+  // The boxes start holding a space and Borrar leaves them empty.
+  for (const char* text : {"", " ", "\t", " \t  "}) {
+    EXPECT_EQ(TextToNumber(text), 0.0) << '"' << text << '"';
+  }
+}
+
+TEST(TextToNumber, ValuesTooSmallForADoubleReadAsZero) {
+  EXPECT_EQ(TextToNumber("1e-400"), 0.0);
+  EXPECT_TRUE(std::signbit(TextToNumber("-1e-400")));
+  EXPECT_EQ(TextToNumber("0,000000001e-99999999999999999999"), 0.0);
+  EXPECT_EQ(TextToNumber("0," + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(TextToNumber(std::string(400, '0') + "1e-330"), 0.0);
+}
+
+TEST(TextToNumber, ValuesTooLargeForADoubleOverflow) {
+  for (const std::string& text : std::vector<std::string>{
+           "1e400", "-1e400", "1,8e308", "9e99999999999999999999",
+           "1" + std::string(400, '0'), "0,001e312"}) {
+    EXPECT_EQ(KindRaisedByReading(text), ErrorKind::Overflow) << text;
+  }
+}
+
+TEST(TextToNumber, RejectsTextThatIsNotANumber) {
+  for (const std::string& text : std::vector<std::string>{
+           "abc",
+           "12abc",
+           "1.2.3",
+           "1,5.2",
+           "1,5,2",
+           "--1",
+           "+-1",
+           "- 1",
+           "nan",
+           "NaN",
+           "inf",
+           "-infinity",
+           "1e",
+           "1e+",
+           "e5",
+           ".",
+           ",",
+           "-",
+           "+",
+           "1 000",
+           "1.000,5",
+           "0x10",
+           "1 2",
+           "12%",
+           "\n12",
+           "12\r\n",
+           "\xEF\xBC\x91\xEF\xBC\x92" /* fullwidth digits */,
+           "\xC2\xA0"
+           "12" /* no-break space */,
+           std::string("1\0"
+                       "2",
+                       3)}) {
+    EXPECT_EQ(KindRaisedByReading(text), ErrorKind::NotANumber)
+        << '"' << text << '"';
+  }
+}
+
+TEST(NumberToText, WritesFifteenDigitsWithACommaAndNoTrailingZeros) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {1, "1"},
+      {-1, "-1"},
+      {1.5, "1,5"},
+      {100, "100"},
+      {12.682503013196978, "12,682503013197"},
+      {0.9488792934583046, "0,948879293458305"},
+      {0.1 + 0.2, "0,3"},
+      {1.0 / 3.0, "0,333333333333333"},
+      {-2.0 / 3.0, "-0,666666666666667"},
+      {0.0001, "0,0001"},
+      {0.00012345, "0,00012345"},
+      {1e14, "100000000000000"},
+      {999999999999999, "999999999999999"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
+  }
+}
+
+TEST(NumberToText, UsesExponentFormOutsideTheFixedRange) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {1e15, "1E+15"},
+      {999999999999999.9, "1E+15"},  // rounding moves it into exponent form
+      {1.5e20, "1,5E+20"},
+      {-1.5e20, "-1,5E+20"},
+      {1e-5, "1E-05"},
+      {-2.5e-7, "-2,5E-07"},
+      {123456789012345678.0, "1,23456789012346E+17"},
+      {1e100, "1E+100"},
+      {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+      {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
+  }
+}
+
+TEST(NumberToText, NeverWritesNegativeZero) {
+  EXPECT_EQ(NumberToText(-0.0), "0");
+  EXPECT_EQ(NumberToText(0.0), "0");
+}
+
+TEST(NumberToText, RefusesValuesThatAreNotFinite) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(ErrorRaisedBy([] { NumberToText(kInfinity); }),
+            ErrorKind::Overflow);
+  EXPECT_EQ(ErrorRaisedBy([] { NumberToText(-kInfinity); }),
+            ErrorKind::Overflow);
+  EXPECT_EQ(ErrorRaisedBy(
+                [] { NumberToText(std::numeric_limits<double>::quiet_NaN()); }),
+            ErrorKind::InvalidOperation);
+}
+
+TEST(NumberToText, EveryTextReadsBackToItsFifteenDigitValue) {
+  std::mt19937_64 random(20261208);
+  for (int i = 0; i < 200000; ++i) {
+    const double value = std::bit_cast<double>(random());
+    if (!std::isfinite(value)) continue;
+    const std::string text = NumberToText(value);
+    const double read_back = TextToNumber(text);
+    ASSERT_EQ(read_back, RoundedTo15Digits(value)) << text;
+    ASSERT_EQ(NumberToText(read_back), text);
+  }
+}
+
+TEST(TextConversion, DoesNotDependOnTheProcessLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  const char* locale = nullptr;
+  for (const char* name : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    if ((locale = std::setlocale(LC_ALL, name)) != nullptr) break;
+  }
+  if (locale == nullptr) GTEST_SKIP() << "no locale with a decimal comma";
+
+  const double read_comma = TextToNumber("1,5");
+  const double read_point = TextToNumber("1.5");
+  const std::string written = NumberToText(1234.5);
+  std::setlocale(LC_ALL, saved.c_str());
+
+  EXPECT_EQ(read_comma, 1.5);
+  EXPECT_EQ(read_point, 1.5);
+  EXPECT_EQ(written, "1234,5");
+}
+
+}  // namespace
+}  // namespace tasa
