@@ -10,6 +10,15 @@ namespace tasa {
 // The three entry boxes of the main window.
 enum class BoxName { Text1, Text2, Text3 };
 
+constexpr std::string_view NameOf(BoxName name) {
+  switch (name) {
+    case BoxName::Text1: return "Text1";
+    case BoxName::Text2: return "Text2";
+    case BoxName::Text3: return "Text3";
+  }
+  return {};
+}
+
 // The text property of one entry box. Text is UTF-8.
 class TextBox {
  public:

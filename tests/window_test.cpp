@@ -1,0 +1,287 @@
+// The main window, driven as a person would: keys and mouse clicks.
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "window/qt/application.h"
+#include "window/qt/qt_form1.h"
+
+namespace {
+
+struct Expected {
+  const char* name;
+  int index;  // -1 outside a control array
+  const char* kind;
+  const char* caption;
+  QRect geometry;  // pixels at 96 dpi
+};
+
+// Twips divided by 15.
+const Expected kControls[] = {
+    {"Label3", -1, "QLabel", "Tasa Norvanta Anual", {16, 24, 113, 17}},
+    {"Text1", -1, "QLineEdit", " ", {168, 24, 65, 19}},
+    {"Label5", 0, "QLabel", "%", {256, 24, 9, 17}},
+    {"Label2", -1, "QLabel", "Periodos Capitalizacion", {16, 64, 121, 17}},
+    {"Text2", -1, "QLineEdit", " ", {168, 64, 65, 19}},
+    {"Label4", -1, "QLabel", "Tasa Norvanta Mensual", {16, 112, 121, 17}},
+    {"Text3", -1, "QLineEdit", " ", {168, 112, 65, 19}},
+    {"Label5", 1, "QLabel", "%", {256, 112, 9, 17}},
+    {"Command1", -1, "QPushButton", "N.Anual", {16, 184, 57, 25}},
+    {"Command2", -1, "QPushButton", "N.Mensual", {104, 184, 65, 25}},
+    {"Command4", -1, "QPushButton", "Borrar", {200, 184, 65, 25}},
+};
+
+QString Caption(const QWidget* widget) {
+  if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
+  if (auto* button = qobject_cast<const QPushButton*>(widget))
+    return button->text();
+  return {};
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<tasa::QtForm1> form_;
+
+  QWidget* Control(const char* name, int index = -1) const {
+    for (QWidget* widget :
+         form_->findChildren<QWidget*>(QString::fromLatin1(name))) {
+      if (index < 0 || widget->property("index").toInt() == index)
+        return widget;
+    }
+    return nullptr;
+  }
+  QLineEdit* Box(const char* name) const {
+    return qobject_cast<QLineEdit*>(Control(name));
+  }
+  QPushButton* Button(const char* name) const {
+    return qobject_cast<QPushButton*>(Control(name));
+  }
+  QStringList Texts() const {
+    return {Box("Text1")->text(), Box("Text2")->text(), Box("Text3")->text()};
+  }
+  void Type(const char* box, const QString& text) {
+    QLineEdit* edit = Box(box);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+  }
+
+  // Runs `act`, expecting it to open a modal message box, which is read
+  // into `seen` and closed with its only button.
+  struct SeenBox {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+  };
+  template <class Act>
+  SeenBox WithMessageBox(Act act) {
+    SeenBox seen;
+    QTimer::singleShot(0, this, [&seen] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      seen.text = box->text();
+      seen.icon = box->icon();
+      for (QAbstractButton* button : box->buttons())
+        seen.buttons << button->text();
+      QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    });
+    act();
+    return seen;
+  }
+
+ private slots:
+  void init() {
+    tasa::DescribeApplication();
+    form_ = std::make_unique<tasa::QtForm1>();
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  }
+  void cleanup() { form_.reset(); }
+
+  void windowIsFixedAndCaptioned() {
+    QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(form_->size(), QSize(286, 249));
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+    const QString caption = form_->windowTitle();
+    QCOMPARE(caption.size(), 22);
+    QVERIFY(
+        QRegularExpression(QStringLiteral("^  www(\\.[a-z0-9-]+)+\\.[a-z]+$"))
+            .match(caption)
+            .hasMatch());
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+      QCOMPARE(form_->devicePixelRatio(),
+               qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+  }
+
+  void controlsStandWhereTheLayoutPutsThem() {
+    QCOMPARE(form_->findChildren<QWidget*>().size(), std::size(kControls));
+    for (const Expected& expected : kControls) {
+      const QWidget* widget = Control(expected.name, expected.index);
+      QVERIFY2(widget != nullptr, expected.name);
+      QCOMPARE(widget->metaObject()->className(), expected.kind);
+      QCOMPARE(Caption(widget), QString::fromUtf8(expected.caption));
+      QCOMPARE(widget->geometry(), expected.geometry);
+      QVERIFY(!Caption(widget).contains(u'&'));
+    }
+  }
+
+  void resizingMovesNothing() {
+    form_->resize(600, 500);
+    QCOMPARE(form_->size(), QSize(286, 249));
+    for (const Expected& expected : kControls) {
+      QCOMPARE(Control(expected.name, expected.index)->geometry(),
+               expected.geometry);
+    }
+  }
+
+  void everyCaptionShowsWhole() {
+    for (const Expected& expected : kControls) {
+      const QWidget* widget = Control(expected.name, expected.index);
+      const QFontMetrics metrics = widget->fontMetrics();
+      QVERIFY(widget->font().pointSizeF() <= 8.0);
+      QRect room = widget->contentsRect();
+      if (auto* button = qobject_cast<const QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                               &option, button);
+      } else if (qobject_cast<const QLineEdit*>(widget)) {
+        continue;
+      }
+      QVERIFY2(metrics.horizontalAdvance(Caption(widget)) <= room.width(),
+               expected.name);
+      QVERIFY2(metrics.height() <= room.height(), expected.name);
+    }
+  }
+
+  void boxesAreSingleLineWithoutLimit() {
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+      QCOMPARE(Box(name)->maxLength(), std::numeric_limits<int>::max());
+    }
+  }
+
+  void boxesAreNamedByTheirLabels() {
+    const std::pair<const char*, const char*> names[] = {
+        {"Text1", "Tasa Norvanta Anual"},
+        {"Text2", "Periodos Capitalizacion"},
+        {"Text3", "Tasa Norvanta Mensual"}};
+    for (const auto& [box, label] : names) {
+      QAccessibleInterface* accessible =
+          QAccessible::queryAccessibleInterface(Box(box));
+      QVERIFY(accessible != nullptr);
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(label));
+    }
+  }
+
+  void focusStartsOnNAnualAndTabCyclesThroughButtonsThenBoxes() {
+    QCOMPARE(QApplication::focusWidget(), Button("Command1"));
+    const char* order[] = {"Command2", "Command4", "Text1",
+                           "Text2",    "Text3",    "Command1"};
+    for (const char* next : order) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(),
+               QString::fromLatin1(next));
+    }
+    const char* reverse[] = {"Text3",    "Text2",    "Text1",
+                             "Command4", "Command2", "Command1"};
+    for (const char* next : reverse) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                      Qt::ShiftModifier);
+      QCOMPARE(QApplication::focusWidget()->objectName(),
+               QString::fromLatin1(next));
+    }
+    for (QLabel* label : form_->findChildren<QLabel*>()) {
+      QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+  }
+
+  void keysOnTheFocusedButtonClickIt_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+  }
+  void keysOnTheFocusedButtonClickIt() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    // The boxes start with a space, which reads as 0: N.Anual gives 0.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Texts(), (QStringList{"0", " ", " "}));
+  }
+
+  void buttonsRunTheirActions() {
+    Type("Text3", "1");
+    Type("Text2", "12");
+    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+    QCOMPARE(Texts(), (QStringList{"12,682503013197", "12", "1"}));
+
+    Type("Text1", "12");
+    QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+    QCOMPARE(Texts(), (QStringList{"12", "12", "0,948879293458305"}));
+
+    QTest::mouseClick(Button("Command4"), Qt::LeftButton);
+    QCOMPARE(Texts(), (QStringList{"", "", ""}));
+  }
+
+  void anErrorIsReportedAndTheWindowCarriesOn() {
+    Type("Text1", "12");
+    Type("Text2", "0");
+    Type("Text3", "5");
+    const SeenBox seen = WithMessageBox(
+        [&] { QTest::mouseClick(Button("Command2"), Qt::LeftButton); });
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QVERIFY2(seen.text.contains(QStringLiteral("11")), qPrintable(seen.text));
+    QVERIFY2(seen.text.contains(QStringLiteral("División por cero")),
+             qPrintable(seen.text));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+    QVERIFY(form_->isVisible());
+    QCOMPARE(Texts(), (QStringList{"12", "0", "5"}));
+
+    // Still working after the report.
+    Type("Text2", "12");
+    QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+    QCOMPARE(Box("Text3")->text(), QStringLiteral("0,948879293458305"));
+  }
+
+  void textThatIsNotANumberIsReported() {
+    Type("Text3", "abc");
+    const SeenBox seen = WithMessageBox(
+        [&] { QTest::mouseClick(Button("Command1"), Qt::LeftButton); });
+    QVERIFY2(seen.text.contains(QStringLiteral("13")), qPrintable(seen.text));
+    QCOMPARE(Texts(), (QStringList{" ", " ", "abc"}));
+  }
+
+  void closingTheWindowEndsTheProgram() {
+    QTimer::singleShot(0, form_.get(), &QWidget::close);
+    QTimer::singleShot(5000, qApp,
+                       [] { QCoreApplication::exit(99); });  // not ended
+    QCOMPARE(QApplication::exec(), 0);
+  }
+
+  void applicationReportsItsVersion() {
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.0.0.0"));
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
