@@ -7,8 +7,8 @@
 namespace tasa {
 
 void DescribeApplication() {
+  // No display name: Qt would append it to the window's caption.
   QApplication::setApplicationName(QStringLiteral("tasa-efectiva"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tasa Efectiva"));
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   QApplication::setDesktopFileName(
       QStringLiteral("org.example.tasa.TasaEfectiva"));

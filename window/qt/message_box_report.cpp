@@ -1,6 +1,5 @@
 #include "window/qt/message_box_report.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -11,7 +10,7 @@ void MessageBoxReport::Show(const RunTimeError& error) {
   const QString description =
       QString::fromUtf8(error.description().data(),
                         static_cast<qsizetype>(error.description().size()));
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tasa Efectiva"),
                   QStringLiteral("Error %1 en tiempo de ejecución:\n\n%2")
                       .arg(error.number())
                       .arg(description),

@@ -1,0 +1,95 @@
+// The program icon as shipped: the ICO file and the raw icon resources made
+// from it for the Windows resource script.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const std::string& name) {
+  std::ifstream file(std::string(TASA_ICON_DIR) + "/" + name, std::ios::binary);
+  EXPECT_TRUE(file.good()) << name;
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::uint32_t Little(const Bytes& bytes, std::size_t at, int width) {
+  std::uint32_t value = 0;
+  for (int i = width - 1; i >= 0; --i) value = value << 8 | bytes.at(at + i);
+  return value;
+}
+
+struct ImageFormat {
+  int size;
+  int colours;
+  int bits_per_pixel;
+};
+const ImageFormat kImages[] = {{32, 2, 1}, {32, 16, 4}, {16, 16, 4}};
+
+// Bytes of an uncompressed icon image: header, palette, colour rows and mask
+// rows, each row padded to 4 bytes.
+std::size_t ImageBytes(const ImageFormat& f) {
+  const std::size_t colour_row = (f.size * f.bits_per_pixel + 31) / 32 * 4;
+  const std::size_t mask_row = (f.size + 31) / 32 * 4;
+  return 40 + 4 * f.colours + (colour_row + mask_row) * f.size;
+}
+
+void ExpectImageHeader(const Bytes& image, const ImageFormat& f) {
+  EXPECT_EQ(image.size(), ImageBytes(f));
+  EXPECT_EQ(Little(image, 0, 4), 40u);                          // header size
+  EXPECT_EQ(Little(image, 4, 4), std::uint32_t(f.size));        // width
+  EXPECT_EQ(Little(image, 8, 4), std::uint32_t(2 * f.size));    // colour + mask
+  EXPECT_EQ(Little(image, 12, 2), 1u);                          // planes
+  EXPECT_EQ(Little(image, 14, 2), std::uint32_t(f.bits_per_pixel));
+  EXPECT_EQ(Little(image, 16, 4), 0u);                          // uncompressed
+}
+
+TEST(ProgramIcon, IcoHoldsExactlyTheThreeImages) {
+  const Bytes ico = ReadFile("tasa-efectiva.ico");
+  ASSERT_GE(ico.size(), 6u + 3 * 16);
+  EXPECT_EQ(Little(ico, 0, 2), 0u);
+  EXPECT_EQ(Little(ico, 2, 2), 1u);  // an icon, not a cursor
+  ASSERT_EQ(Little(ico, 4, 2), 3u);
+
+  std::size_t end = 6 + 3 * 16;
+  for (int i = 0; i < 3; ++i) {
+    const ImageFormat& f = kImages[i];
+    const std::size_t entry = 6 + 16 * i;
+    SCOPED_TRACE(i);
+    EXPECT_EQ(ico[entry], f.size);
+    EXPECT_EQ(ico[entry + 1], f.size);
+    EXPECT_EQ(ico[entry + 2], f.colours);
+    EXPECT_EQ(Little(ico, entry + 6, 2), std::uint32_t(f.bits_per_pixel));
+    const std::uint32_t bytes = Little(ico, entry + 8, 4);
+    const std::uint32_t offset = Little(ico, entry + 12, 4);
+    EXPECT_EQ(offset, end);  // images packed in order, nothing between
+    ASSERT_LE(offset + bytes, ico.size());
+    ExpectImageHeader(Bytes(ico.begin() + offset, ico.begin() + offset + bytes), f);
+    end = offset + bytes;
+  }
+  EXPECT_EQ(end, ico.size());
+}
+
+TEST(ProgramIcon, ResourceImagesAreTheIcoImagesUnderTheirIds) {
+  const Bytes ico = ReadFile("tasa-efectiva.ico");
+  const Bytes group = ReadFile("icon-group-1.bin");
+  ASSERT_EQ(group.size(), 6u + 3 * 14);
+  EXPECT_EQ(Little(group, 4, 2), 3u);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const std::uint32_t id = 30001 + i;
+    EXPECT_EQ(Little(group, 6 + 14 * i + 12, 2), id);
+    const Bytes image = ReadFile("icon-" + std::to_string(id) + ".bin");
+    const std::uint32_t offset = Little(ico, 6 + 16 * i + 12, 4);
+    ASSERT_LE(offset + image.size(), ico.size());
+    EXPECT_EQ(Bytes(ico.begin() + offset, ico.begin() + offset + image.size()), image);
+    EXPECT_EQ(Little(group, 6 + 14 * i + 8, 4), image.size());
+  }
+}
+
+}  // namespace
