@@ -1,6 +1,8 @@
 # Debian packages, sourced by the other scripts.
 # What building the calculator needs.
-BUILD_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev
-  qt6-translations-l10n)
-# What the tests need on top.
-TEST_PACKAGES=(locales)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+# What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
+# an X server and Xlib for the real-window test, the desktop-entry
+# validators, the MinGW resource compiler and a locale with a decimal comma.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth libx11-dev
+  desktop-file-utils appstream binutils-mingw-w64-i686 locales)

@@ -5,7 +5,11 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
 
-build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" --parallel "$(nproc)"
-echo "Construido el núcleo de cálculo; la ventana todavía no existe."
+build=build/app
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF -DTASA_BUILD_BENCH=OFF
+cmake --build "$build" --parallel "$(nproc)" --target tasa-efectiva
+if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+  echo "Construido en $build/window/qt/tasa-efectiva; no hay pantalla gráfica para abrir la ventana." >&2
+  exit 1
+fi
+exec "$build/window/qt/tasa-efectiva"
