@@ -92,6 +92,17 @@ bool IsTooLarge(const NumberParts& parts) {
   return position + exponent >= 0;
 }
 
+// Lowers a string of decimal digits by one unit in its last place.
+void DecrementLastDigit(std::string& digits) {
+  for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+    if (*digit != '0') {
+      --*digit;
+      return;
+    }
+    *digit = '9';
+  }
+}
+
 }  // namespace
 
 double TextToNumber(std::string_view text) {
@@ -146,13 +157,23 @@ std::string NumberToText(double value) {
   for (const char c : scientific.substr(0, e_at)) {
     if (IsDigit(c)) digits.push_back(c);
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   int exponent = 0;
   std::string_view exponent_text = scientific.substr(e_at + 1);
   if (exponent_text.front() == '+') exponent_text.remove_prefix(1);
   std::from_chars(exponent_text.data(),
                   exponent_text.data() + exponent_text.size(), exponent);
+
+  // Just below the largest double, rounding to 15 digits goes past it, and
+  // the text would not read back. Such values are written rounded toward
+  // zero instead.
+  double written = 0.0;
+  if (std::from_chars(scientific.data(), scientific.data() + scientific.size(),
+                      written)
+          .ec == std::errc::result_out_of_range) {
+    DecrementLastDigit(digits);
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string text;
   if (negative) text.push_back('-');

@@ -163,11 +163,24 @@ TEST(NumberToText, UsesExponentFormOutsideTheFixedRange) {
       {-2.5e-7, "-2,5E-07"},
       {123456789012345678.0, "1,23456789012346E+17"},
       {1e100, "1E+100"},
-      {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
       {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
+  }
+}
+
+TEST(NumberToText, TheLargestDoublesAreWrittenSoThatTheyReadBack) {
+  // Rounded to nearest, 1,79769313486232E+308 would be beyond every double.
+  constexpr double kMax = std::numeric_limits<double>::max();
+  EXPECT_EQ(NumberToText(kMax), "1,79769313486231E+308");
+  EXPECT_EQ(NumberToText(-kMax), "-1,79769313486231E+308");
+  EXPECT_EQ(NumberToText(1.797693134862315e308), "1,79769313486231E+308");
+  EXPECT_EQ(NumberToText(1.797693134862314e308), "1,79769313486231E+308");
+  EXPECT_EQ(NumberToText(1.797693134862305e308), "1,7976931348623E+308");
+  for (const double value : {kMax, -kMax, 1.797693134862315e308}) {
+    const double read_back = TextToNumber(NumberToText(value));
+    EXPECT_NEAR(read_back / value, 1.0, 1e-14);
   }
 }
 
