@@ -41,12 +41,12 @@ std::size_t ImageBytes(const ImageFormat& f) {
 
 void ExpectImageHeader(const Bytes& image, const ImageFormat& f) {
   EXPECT_EQ(image.size(), ImageBytes(f));
-  EXPECT_EQ(Little(image, 0, 4), 40u);                          // header size
-  EXPECT_EQ(Little(image, 4, 4), std::uint32_t(f.size));        // width
-  EXPECT_EQ(Little(image, 8, 4), std::uint32_t(2 * f.size));    // colour + mask
-  EXPECT_EQ(Little(image, 12, 2), 1u);                          // planes
+  EXPECT_EQ(Little(image, 0, 4), 40u);                        // header size
+  EXPECT_EQ(Little(image, 4, 4), std::uint32_t(f.size));      // width
+  EXPECT_EQ(Little(image, 8, 4), std::uint32_t(2 * f.size));  // colour + mask
+  EXPECT_EQ(Little(image, 12, 2), 1u);                        // planes
   EXPECT_EQ(Little(image, 14, 2), std::uint32_t(f.bits_per_pixel));
-  EXPECT_EQ(Little(image, 16, 4), 0u);                          // uncompressed
+  EXPECT_EQ(Little(image, 16, 4), 0u);  // uncompressed
 }
 
 TEST(ProgramIcon, IcoHoldsExactlyTheThreeImages) {
@@ -69,7 +69,8 @@ TEST(ProgramIcon, IcoHoldsExactlyTheThreeImages) {
     const std::uint32_t offset = Little(ico, entry + 12, 4);
     EXPECT_EQ(offset, end);  // images packed in order, nothing between
     ASSERT_LE(offset + bytes, ico.size());
-    ExpectImageHeader(Bytes(ico.begin() + offset, ico.begin() + offset + bytes), f);
+    ExpectImageHeader(Bytes(ico.begin() + offset, ico.begin() + offset + bytes),
+                      f);
     end = offset + bytes;
   }
   EXPECT_EQ(end, ico.size());
@@ -87,7 +88,8 @@ TEST(ProgramIcon, ResourceImagesAreTheIcoImagesUnderTheirIds) {
     const Bytes image = ReadFile("icon-" + std::to_string(id) + ".bin");
     const std::uint32_t offset = Little(ico, 6 + 16 * i + 12, 4);
     ASSERT_LE(offset + image.size(), ico.size());
-    EXPECT_EQ(Bytes(ico.begin() + offset, ico.begin() + offset + image.size()), image);
+    EXPECT_EQ(Bytes(ico.begin() + offset, ico.begin() + offset + image.size()),
+              image);
     EXPECT_EQ(Little(group, 6 + 14 * i + 8, 4), image.size());
   }
 }
