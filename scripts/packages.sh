@@ -3,6 +3,8 @@
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-dejavu-core)
 # What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
 # an X server and Xlib for the real-window test, the desktop-entry
-# validators, the MinGW resource compiler and a locale with a decimal comma.
+# validators, the MinGW resource compiler, a locale with a decimal comma,
+# and clang with its sanitizer and libFuzzer run times.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth libx11-dev
-  desktop-file-utils appstream binutils-mingw-w64-i686 locales)
+  desktop-file-utils appstream binutils-mingw-w64-i686 locales
+  clang libclang-rt-14-dev)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Release configuration and runs every test.
+# Builds and runs every test: the Release build, the same suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,7 +13,26 @@ if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
   "${as_root[@]}" localedef -i es_ES -f UTF-8 es_ES.UTF-8 || true
 fi
 
-build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" --parallel "$(nproc)"
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+jobs=$(nproc)
+run_suite() {  # BUILD_DIR [CMAKE OPTIONS...]
+  local build=$1
+  shift
+  cmake -S . -B "$build" "$@"
+  cmake --build "$build" --parallel "$jobs"
+  ctest --test-dir "$build" --output-on-failure --parallel "$jobs"
+}
+
+echo "== Release"
+run_suite build/release -DCMAKE_BUILD_TYPE=Release
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer (with LeakSanitizer)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp
+run_suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTASA_SANITIZE=ON \
+  -DTASA_BUILD_BENCH=OFF
+
+echo "== Fuzzing (${TASA_FUZZ_SECONDS:-60} s)"
+CXX=clang++ run_suite build/fuzz -DCMAKE_BUILD_TYPE=Release -DTASA_FUZZ=ON \
+  -DTASA_FUZZ_SECONDS="${TASA_FUZZ_SECONDS:-60}" \
+  -DTASA_BUILD_QT=OFF -DTASA_BUILD_TESTS=OFF -DTASA_BUILD_BENCH=OFF

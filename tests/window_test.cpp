@@ -1,6 +1,8 @@
 // The main window, driven as a person would: keys and mouse clicks.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "window/qt/application.h"
 #include "window/qt/qt_form1.h"
@@ -81,27 +84,37 @@ class WindowTest : public QObject {
     QTest::keyClicks(edit, text);
   }
 
-  // Runs `act`, expecting it to open a modal message box, which is read
-  // into `seen` and closed with its only button.
+  // What a click showed in a message box, if it showed one.
   struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
   };
-  template <class Act>
-  SeenBox WithMessageBox(Act act) {
-    SeenBox seen;
+
+  // Clicks `button` with the mouse. A message box that the click opens is
+  // read and closed with its first button.
+  std::optional<SeenBox> Click(QPushButton* button) {
+    std::optional<SeenBox> seen;
     QTimer::singleShot(0, this, [&seen] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box != nullptr);
-      seen.text = box->text();
-      seen.icon = box->icon();
-      for (QAbstractButton* button : box->buttons())
-        seen.buttons << button->text();
+      if (box == nullptr) return;
+      seen.emplace();
+      seen->text = box->text();
+      seen->icon = box->icon();
+      for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
       QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
     });
-    act();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();  // no box: let the timer find none
     return seen;
+  }
+
+  void Paste(const char* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QLineEdit* edit = Box(box);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   }
 
  private slots:
@@ -247,13 +260,13 @@ class WindowTest : public QObject {
     Type("Text1", "12");
     Type("Text2", "0");
     Type("Text3", "5");
-    const SeenBox seen = WithMessageBox(
-        [&] { QTest::mouseClick(Button("Command2"), Qt::LeftButton); });
-    QCOMPARE(seen.icon, QMessageBox::Critical);
-    QVERIFY2(seen.text.contains(QStringLiteral("11")), qPrintable(seen.text));
-    QVERIFY2(seen.text.contains(QStringLiteral("División por cero")),
-             qPrintable(seen.text));
-    QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+    const std::optional<SeenBox> seen = Click(Button("Command2"));
+    QVERIFY(seen.has_value());
+    QCOMPARE(seen->icon, QMessageBox::Critical);
+    QVERIFY2(seen->text.contains(QStringLiteral("11")), qPrintable(seen->text));
+    QVERIFY2(seen->text.contains(QStringLiteral("División por cero")),
+             qPrintable(seen->text));
+    QCOMPARE(seen->buttons, QStringList{QStringLiteral("Aceptar")});
     QVERIFY(form_->isVisible());
     QCOMPARE(Texts(), (QStringList{"12", "0", "5"}));
 
@@ -265,10 +278,75 @@ class WindowTest : public QObject {
 
   void textThatIsNotANumberIsReported() {
     Type("Text3", "abc");
-    const SeenBox seen = WithMessageBox(
-        [&] { QTest::mouseClick(Button("Command1"), Qt::LeftButton); });
-    QVERIFY2(seen.text.contains(QStringLiteral("13")), qPrintable(seen.text));
+    const std::optional<SeenBox> seen = Click(Button("Command1"));
+    QVERIFY(seen.has_value());
+    QVERIFY2(seen->text.contains(QStringLiteral("13")), qPrintable(seen->text));
     QCOMPARE(Texts(), (QStringList{" ", " ", "abc"}));
+  }
+
+  void aSingleLineBoxKeepsTheFirstLineOfAPaste() {
+    Paste("Text2", QStringLiteral("12\n34\r\n56"));
+    QCOMPARE(Box("Text2")->text(), QStringLiteral("12"));
+    Paste("Text2", QStringLiteral("7\r8"));
+    QCOMPARE(Box("Text2")->text(), QStringLiteral("7"));
+  }
+
+  void aMebibyteOfDigitsIsHandledAtOnce() {
+    const QString digits(1 << 20, u'7');
+    Paste("Text3", digits);
+    QCOMPARE(Box("Text3")->text().size(), digits.size());  // no length limit
+    Type("Text2", "12");
+    QElapsedTimer clock;
+    clock.start();
+    const std::optional<SeenBox> seen = Click(Button("Command1"));
+    QVERIFY2(clock.elapsed() < 500,
+             qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(seen.has_value());
+    QVERIFY2(seen->text.contains(QStringLiteral("Desbordamiento")),
+             qPrintable(seen->text));
+    QCOMPARE(Box("Text1")->text(), QStringLiteral(" "));
+
+    // And the window goes on answering.
+    Type("Text3", "1");
+    QVERIFY(!Click(Button("Command1")).has_value());
+    QCOMPARE(Box("Text1")->text(), QStringLiteral("12,682503013197"));
+  }
+
+  void hostileTextGivesAValueOrAnError_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662");
+    QTest::newRow("fullwidth digits") << QStringLiteral("\uFF11\uFF12");
+    QTest::newRow("letters") << QStringLiteral("doce");
+    QTest::newRow("accented letters") << QStringLiteral("número");
+    QTest::newRow("right-to-left mark") << QStringLiteral("\u200F12");
+    QTest::newRow("embedded NUL")
+        << QStringLiteral("1") + QChar(0) + QStringLiteral("2");
+    QTest::newRow("lone surrogate")
+        << QString(QChar(0xD800)) + QStringLiteral("12");
+    QTest::newRow("newlines") << QStringLiteral("12\n34\r\n");
+    QTest::newRow("tabs") << QStringLiteral("\t12\t");
+  }
+  void hostileTextGivesAValueOrAnError() {
+    QFETCH(QString, text);
+    Type("Text3", "1");
+    Paste("Text2", text);
+    QVERIFY(!Box("Text2")->text().contains(u'\n'));
+    QVERIFY(!Box("Text2")->text().contains(u'\r'));
+    const QStringList before = Texts();
+
+    const std::optional<SeenBox> seen = Click(Button("Command1"));
+    if (seen) {
+      QVERIFY2(seen->text.contains(QStringLiteral("13")),
+               qPrintable(seen->text));
+      QCOMPARE(Texts(), before);
+    } else {
+      QCOMPARE(Texts().mid(1), before.mid(1));
+      QVERIFY(QRegularExpression(
+                  QStringLiteral("^-?[0-9]+(,[0-9]+)?(E[-+][0-9]+)?$"))
+                  .match(Box("Text1")->text())
+                  .hasMatch());
+    }
+    QVERIFY(form_->isVisible());
   }
 
   void closingTheWindowEndsTheProgram() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QValidator>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -65,6 +66,25 @@ QFont FittingDialogFont(const QWidget& form) {
   return font;
 }
 
+// A single-line box keeps only the first line of what is pasted into it, as
+// the platform's single-line edit controls do; QLineEdit alone would keep
+// the line breaks inside the box.
+class FirstLineOnly final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    const auto line_break =
+        std::find_if(input.cbegin(), input.cend(),
+                     [](QChar c) { return c == u'\n' || c == u'\r'; });
+    if (line_break != input.cend()) {
+      const auto kept = static_cast<int>(line_break - input.cbegin());
+      input.truncate(kept);
+      position = std::min(position, kept);
+    }
+    return Acceptable;
+  }
+};
+
 }  // namespace
 
 QtForm1::QtForm1(const FormDescription& description) {
@@ -119,6 +139,7 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(caption, this);
       edit->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+      edit->setValidator(new FirstLineOnly(edit));
       for (const BoxName name :
            {BoxName::Text1, BoxName::Text2, BoxName::Text3}) {
         if (NameOf(name) == control.name)
