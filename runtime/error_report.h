@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "runtime/run_time_error.h"
 
 namespace tasa {
@@ -11,5 +13,9 @@ class ErrorReport {
   virtual ~ErrorReport() = default;
   virtual void Show(const RunTimeError& error) = 0;
 };
+
+// What every front end shows for an error: its title and its text (UTF-8).
+inline constexpr char kErrorReportTitle[] = "Tasa Efectiva";
+std::string ErrorReportText(const RunTimeError& error);
 
 }  // namespace tasa

@@ -7,18 +7,12 @@
 namespace tasa {
 
 void MessageBoxReport::Show(const RunTimeError& error) {
-  const QString description =
-      QString::fromUtf8(error.description().data(),
-                        static_cast<qsizetype>(error.description().size()));
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tasa Efectiva"),
-                  QStringLiteral("Error %1 en tiempo de ejecución:\n\n%2")
-                      .arg(error.number())
-                      .arg(description),
-                  QMessageBox::NoButton, window_);
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kErrorReportTitle),
+                  QString::fromStdString(ErrorReportText(error)), QMessageBox::NoButton,
+                  window_);
   // Named here rather than translated: loading Qt's translations would cost
   // every start-up for the sake of one word.
-  box.setDefaultButton(
-      box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+  box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
   box.exec();
 }
 
