@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the Release build, the same suite built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz run, and
+# the 32-bit and 64-bit Windows executables driven under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+# Wine's 32-bit half comes from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root=()
+  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
+bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+  "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
 
 # A locale with a decimal comma, to prove the conversions ignore the locale.
 if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
@@ -36,3 +44,9 @@ echo "== Fuzzing (${TASA_FUZZ_SECONDS:-60} s)"
 CXX=clang++ run_suite build/fuzz -DCMAKE_BUILD_TYPE=Release -DTASA_FUZZ=ON \
   -DTASA_FUZZ_SECONDS="${TASA_FUZZ_SECONDS:-60}" \
   -DTASA_BUILD_QT=OFF -DTASA_BUILD_TESTS=OFF -DTASA_BUILD_BENCH=OFF
+
+for target in i686:win32 x86_64:win64; do
+  echo "== Windows ${target%%:*}, under Wine"
+  run_suite "build/${target##*:}" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake"
+done

@@ -34,4 +34,5 @@ expect 'VALUE "FileVersion", "1.00"'
 expect 'VALUE "ProductVersion", "1.00"'
 expect 'VALUE "Translation", 0xc0a, 1200'
 expect 'L"Conversi\363n'
+expect '1 24 /* RT_MANIFEST */'
 exit $status
