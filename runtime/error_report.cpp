@@ -5,7 +5,8 @@
 namespace tasa {
 
 std::string ErrorReportText(const RunTimeError& error) {
-  std::string text = "Error " + std::to_string(error.number()) + " en tiempo de ejecución:\n\n";
+  std::string text = "Error " + std::to_string(error.number()) +
+                     " en tiempo de ejecución:\n\n";
   text.append(error.description());
   return text;
 }

@@ -204,19 +204,25 @@ void CheckKeys(const Calculator& calculator) {
   Check(calculator.Focus() == annual, "a click leaves the focus on N.Anual");
   calculator.SetText("Text2", L"12");
 
-  calculator.SetText("Text3", L"2");
-  PostMessageW(annual, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-  PostMessageW(annual, WM_KEYUP, VK_RETURN, 0xC01C0001);
-  Sleep(300);
-  Check(calculator.Text("Text1").rfind(L"26,82417945625", 0) == 0,
-        "Return clicks the focused button: " + Utf8(calculator.Text("Text1")));
-
-  calculator.SetText("Text3", L"3");
-  PostMessageW(annual, WM_KEYDOWN, VK_SPACE, 0x00390001);
-  PostMessageW(annual, WM_KEYUP, VK_SPACE, 0xC0390001);
-  Sleep(300);
-  Check(calculator.Text("Text1").rfind(L"42,57608868461", 0) == 0,
-        "Space clicks the focused button: " + Utf8(calculator.Text("Text1")));
+  const struct {
+    const char* key;
+    WPARAM virtual_key;
+    LPARAM scan_code;
+    const wchar_t* rate;
+    const wchar_t* annual;  // leading digits of the expected result
+  } presses[] = {{"Return", VK_RETURN, 0x1C, L"2", L"26,82417945625"},
+                 {"Space", VK_SPACE, 0x39, L"3", L"42,57608868461"}};
+  for (const auto& press : presses) {
+    calculator.SetText("Text3", press.rate);
+    PostMessageW(annual, WM_KEYDOWN, press.virtual_key,
+                 press.scan_code << 16 | 1);
+    PostMessageW(annual, WM_KEYUP, press.virtual_key,
+                 press.scan_code << 16 | 0xC0000001);
+    Sleep(300);
+    Check(calculator.Text("Text1").rfind(press.annual, 0) == 0,
+          std::string(press.key) +
+              " clicks the focused button: " + Utf8(calculator.Text("Text1")));
+  }
 }
 
 void CheckResources(const std::wstring& exe) {

@@ -140,10 +140,8 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       auto* edit = new QLineEdit(caption, this);
       edit->setMaxLength(std::numeric_limits<int>::max());  // no length limit
       edit->setValidator(new FirstLineOnly(edit));
-      for (const BoxName name :
-           {BoxName::Text1, BoxName::Text2, BoxName::Text3}) {
-        if (NameOf(name) == control.name)
-          boxes_[static_cast<int>(name)].edit = edit;
+      if (const auto name = BoxNamed(control.name)) {
+        boxes_[static_cast<int>(*name)].control = edit;
       }
       widget = edit;
       break;
@@ -168,14 +166,12 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
 
 TextBox& QtForm1::Box(BoxName name) { return boxes_[static_cast<int>(name)]; }
 
-BoxStatus QtForm1::LineEditBox::ReadText(std::string& text) const {
-  if (edit == nullptr) return BoxStatus::Failed;
+BoxStatus QtForm1::ReadLineEdit(QLineEdit* edit, std::string& text) {
   text = edit->text().toStdString();
   return BoxStatus::Ok;
 }
 
-BoxStatus QtForm1::LineEditBox::WriteText(std::string_view text) {
-  if (edit == nullptr) return BoxStatus::Failed;
+BoxStatus QtForm1::WriteLineEdit(QLineEdit* edit, std::string_view text) {
   edit->setText(ToQString(text));
   return BoxStatus::Ok;
 }

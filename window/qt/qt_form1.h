@@ -5,6 +5,7 @@
 #include <array>
 
 #include "actions/form.h"
+#include "window/control_box.h"
 #include "window/form1_description.h"
 #include "window/qt/message_box_report.h"
 
@@ -20,13 +21,9 @@ class QtForm1 final : public QWidget, public Form {
   TextBox& Box(BoxName name) override;
 
  private:
-  // The text property of one QLineEdit.
-  class LineEditBox final : public TextBox {
-   public:
-    BoxStatus ReadText(std::string& text) const override;
-    BoxStatus WriteText(std::string_view text) override;
-    QLineEdit* edit = nullptr;  // owned by the window
-  };
+  static BoxStatus ReadLineEdit(QLineEdit* edit, std::string& text);
+  static BoxStatus WriteLineEdit(QLineEdit* edit, std::string_view text);
+  using LineEditBox = ControlBox<QLineEdit*, ReadLineEdit, WriteLineEdit>;
 
   QWidget* AddControl(const ControlDescription& control);
 

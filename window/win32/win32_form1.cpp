@@ -104,10 +104,8 @@ void Win32Form1::CreateControls(HINSTANCE instance) {
         instance, nullptr);
     if (control->kind == ControlKind::TextBox) {
       SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // no length limit
-      for (const BoxName name :
-           {BoxName::Text1, BoxName::Text2, BoxName::Text3}) {
-        if (NameOf(name) == control->name)
-          boxes_[static_cast<int>(name)].edit = hwnd;
+      if (const auto name = BoxNamed(control->name)) {
+        boxes_[static_cast<int>(*name)].control = hwnd;
       }
     }
     if (focus_ == nullptr && TakesFocus(control->kind)) focus_ = hwnd;
@@ -246,8 +244,7 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window_, message, w, l);
 }
 
-BoxStatus Win32Form1::EditBox::ReadText(std::string& text) const {
-  if (edit == nullptr) return BoxStatus::Failed;
+BoxStatus Win32Form1::ReadEdit(HWND edit, std::string& text) {
   SetLastError(ERROR_SUCCESS);
   const int length = GetWindowTextLengthW(edit);
   if (length == 0 && GetLastError() != ERROR_SUCCESS) return BoxStatus::Failed;
@@ -259,8 +256,7 @@ BoxStatus Win32Form1::EditBox::ReadText(std::string& text) const {
   return BoxStatus::Ok;
 }
 
-BoxStatus Win32Form1::EditBox::WriteText(std::string_view text) {
-  if (edit == nullptr) return BoxStatus::Failed;
+BoxStatus Win32Form1::WriteEdit(HWND edit, std::string_view text) {
   return SetWindowTextW(edit, Widen(text).c_str()) ? BoxStatus::Ok
                                                    : BoxStatus::Failed;
 }

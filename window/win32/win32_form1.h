@@ -12,6 +12,7 @@
 #include "actions/form.h"
 #include "actions/run_action.h"
 #include "runtime/error_report.h"
+#include "window/control_box.h"
 #include "window/form1_description.h"
 
 namespace tasa {
@@ -38,13 +39,9 @@ class Win32Form1 final : public Form {
   TextBox& Box(BoxName name) override;
 
  private:
-  // The text property of one EDIT control.
-  class EditBox final : public TextBox {
-   public:
-    BoxStatus ReadText(std::string& text) const override;
-    BoxStatus WriteText(std::string_view text) override;
-    HWND edit = nullptr;  // owned by the window
-  };
+  static BoxStatus ReadEdit(HWND edit, std::string& text);
+  static BoxStatus WriteEdit(HWND edit, std::string_view text);
+  using EditBox = ControlBox<HWND, ReadEdit, WriteEdit>;
 
   struct FontDeleter {
     void operator()(HFONT font) const { DeleteObject(font); }
