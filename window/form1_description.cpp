@@ -1,5 +1,6 @@
 #include "window/form1_description.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tasa {
@@ -49,5 +50,13 @@ constexpr FormDescription kForm1{"Form1", "  www.tasa.example.org", 4290, 3735,
 }  // namespace
 
 const FormDescription& Form1Description() { return kForm1; }
+
+std::vector<const ControlDescription*> InTabOrder(const FormDescription& form) {
+  std::vector<const ControlDescription*> ordered;
+  for (const ControlDescription& control : form.controls)
+    ordered.push_back(&control);
+  std::ranges::sort(ordered, {}, &ControlDescription::tab_index);
+  return ordered;
+}
 
 }  // namespace tasa

@@ -101,12 +101,8 @@ QtForm1::QtForm1(const FormDescription& description) {
                TwipsToPixels(description.client_height));
 
   std::vector<std::pair<const ControlDescription*, QWidget*>> built;
-  std::vector<std::pair<int, QWidget*>> focus_chain;
-  for (const ControlDescription& control : description.controls) {
-    QWidget* widget = AddControl(control);
-    built.emplace_back(&control, widget);
-    if (TakesFocus(control.kind))
-      focus_chain.emplace_back(control.tab_index, widget);
+  for (const ControlDescription* control : InTabOrder(description)) {
+    built.emplace_back(control, AddControl(*control));
   }
 
   // A label that names a box is its buddy, so screen readers announce the
@@ -114,17 +110,22 @@ QtForm1::QtForm1(const FormDescription& description) {
   for (const auto& [control, widget] : built) {
     if (control->labelled_by.empty()) continue;
     for (const auto& [other, label] : built) {
-      if (other->name == control->labelled_by) {
-        static_cast<QLabel*>(label)->setBuddy(widget);
-      }
+      if (other->name != control->labelled_by) continue;
+      if (auto* buddy_label = qobject_cast<QLabel*>(label))
+        buddy_label->setBuddy(widget);
     }
   }
 
-  std::ranges::sort(focus_chain, {}, &std::pair<int, QWidget*>::first);
-  for (std::size_t i = 1; i < focus_chain.size(); ++i) {
-    setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
+  QWidget* previous = nullptr;
+  for (const auto& [control, widget] : built) {
+    if (!TakesFocus(control->kind)) continue;
+    if (previous == nullptr) {
+      widget->setFocus();
+    } else {
+      setTabOrder(previous, widget);
+    }
+    previous = widget;
   }
-  if (!focus_chain.empty()) focus_chain.front().second->setFocus();
 
   setFont(FittingDialogFont(*this));
 }

@@ -89,11 +89,9 @@ Win32Form1::~Win32Form1() {
 void Win32Form1::CreateControls(HINSTANCE instance) {
   // Tab moves through the controls in creation order, so they are made in
   // the order of their tab indexes.
-  for (const ControlDescription& control : description_.controls) {
-    controls_.emplace_back(&control, nullptr);
+  for (const ControlDescription* control : InTabOrder(description_)) {
+    controls_.emplace_back(control, nullptr);
   }
-  std::ranges::sort(controls_, {},
-                    [](const auto& entry) { return entry.first->tab_index; });
 
   for (auto& [control, hwnd] : controls_) {
     hwnd = CreateWindowExW(
