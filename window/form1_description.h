@@ -37,11 +37,14 @@ struct FormDescription {
 
 const FormDescription& Form1Description();
 
-// Controls that can take the keyboard focus, in the order Tab visits them.
-// Labels never take it.
+// Labels never take the keyboard focus; boxes and buttons do.
 constexpr bool TakesFocus(ControlKind kind) {
   return kind != ControlKind::Label;
 }
+
+// The form's controls by tab index: the order in which Tab visits those
+// that take the focus.
+std::vector<const ControlDescription*> InTabOrder(const FormDescription& form);
 
 // Layout units: twips to pixels at a given resolution, rounded to nearest.
 // At 96 pixels per inch, one pixel is 15 twips.
