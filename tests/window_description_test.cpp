@@ -1,0 +1,83 @@
+// The window as data, whichever toolkit builds it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "actions/form1_actions.h"
+#include "window/form1_description.h"
+#include "window/form1_events.h"
+
+namespace tasa {
+namespace {
+
+TEST(WindowDescription, TabIndexesRunWithoutAGapAndTabVisitsButtonsFirst) {
+  const FormDescription& form = Form1Description();
+  std::set<int> indexes;
+  for (const ControlDescription& control : form.controls) {
+    indexes.insert(control.tab_index);
+  }
+  EXPECT_EQ(indexes.size(), form.controls.size());
+  EXPECT_EQ(*indexes.begin(), 0);
+  EXPECT_EQ(*indexes.rbegin(), static_cast<int>(form.controls.size()) - 1);
+
+  std::vector<std::string> focus_order;
+  for (const ControlDescription* control : InTabOrder(form)) {
+    if (TakesFocus(control->kind)) focus_order.emplace_back(control->name);
+  }
+  EXPECT_EQ(focus_order,
+            (std::vector<std::string>{"Command1", "Command2", "Command4",
+                                      "Text1", "Text2", "Text3"}));
+}
+
+TEST(WindowDescription, ControlsFitTheClientAreaWithoutOverlapping) {
+  const FormDescription& form = Form1Description();
+  for (const ControlDescription& a : form.controls) {
+    EXPECT_LE(a.left + a.width, form.client_width) << a.name;
+    EXPECT_LE(a.top + a.height, form.client_height) << a.name;
+    for (const ControlDescription& b : form.controls) {
+      if (&a == &b) continue;
+      const bool apart = a.left + a.width <= b.left ||
+                         b.left + b.width <= a.left ||
+                         a.top + a.height <= b.top || b.top + b.height <= a.top;
+      EXPECT_TRUE(apart) << a.name << " overlaps " << b.name;
+    }
+  }
+}
+
+TEST(WindowDescription, EveryBoxIsNamedByALabelOnItsRow) {
+  const FormDescription& form = Form1Description();
+  for (const ControlDescription& box : form.controls) {
+    if (box.kind != ControlKind::TextBox) continue;
+    const auto label = std::ranges::find(form.controls, box.labelled_by,
+                                         &ControlDescription::name);
+    ASSERT_NE(label, form.controls.end()) << box.name;
+    EXPECT_EQ(label->kind, ControlKind::Label);
+    EXPECT_EQ(label->top, box.top);
+  }
+}
+
+TEST(WindowDescription, OnlyTheThreeButtonsHaveClickActions) {
+  EXPECT_EQ(ClickActionOf("Command1"), &Command1_Click);
+  EXPECT_EQ(ClickActionOf("Command2"), &Command2_Click);
+  EXPECT_EQ(ClickActionOf("Command4"), &Command4_Click);
+  for (const ControlDescription& control : Form1Description().controls) {
+    if (control.kind != ControlKind::PushButton) {
+      EXPECT_EQ(ClickActionOf(control.name), nullptr) << control.name;
+    }
+  }
+}
+
+TEST(WindowDescription, TwipsBecomePixelsAtTheScreensResolution) {
+  EXPECT_EQ(TwipsToPixels(4290), 286);
+  EXPECT_EQ(TwipsToPixels(3735), 249);
+  EXPECT_EQ(TwipsToPixels(4290, 144), 429);
+  EXPECT_EQ(TwipsToPixels(1695, 120), 141);  // 141.25 rounds down
+  EXPECT_EQ(TwipsToPixels(855, 120), 71);    // 71.25
+  EXPECT_EQ(TwipsToPixels(975, 120), 81);    // 81.25
+  EXPECT_EQ(TwipsToPixels(2760, 120), 230);
+}
+
+}  // namespace
+}  // namespace tasa
