@@ -144,19 +144,21 @@ void Win32Form1::LayOut(UINT dpi) {
   LOGFONTW look{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look);
   look.lfHeight = MulDiv(look.lfHeight, static_cast<int>(dpi), 96);
-  font_.reset(CreateFontIndirectW(&look));
+  UniqueFont font(CreateFontIndirectW(&look));
   const int smallest = MulDiv(look.lfHeight, 3, 4);
-  while (!CaptionsFit(font_.get(), dpi) &&
+  while (!CaptionsFit(font.get(), dpi) &&
          std::abs(look.lfHeight) > std::abs(smallest)) {
     look.lfHeight += look.lfHeight < 0 ? 1 : -1;  // one pixel smaller
-    font_.reset(CreateFontIndirectW(&look));
+    font.reset(CreateFontIndirectW(&look));
   }
 
   for (const auto& [control, hwnd] : controls_) {
     MoveWindow(hwnd, pixels(control->left), pixels(control->top),
                pixels(control->width), pixels(control->height), TRUE);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  // The controls have let go of the previous font only now.
+  font_ = std::move(font);
 
   RECT frame{0, 0, pixels(description_.client_width),
              pixels(description_.client_height)};
