@@ -5,10 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+
 # Wine's 32-bit half comes from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
   "${as_root[@]}" dpkg --add-architecture i386
 fi
 bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
@@ -16,8 +17,6 @@ bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
 
 # A locale with a decimal comma, to prove the conversions ignore the locale.
 if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
-  as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
   "${as_root[@]}" localedef -i es_ES -f UTF-8 es_ES.UTF-8 || true
 fi
 

@@ -17,8 +17,8 @@ struct ControlDescription {
   std::string_view name;     // "Text1", "Command4"...
   std::optional<int> index;  // set for members of a control array
   ControlKind kind;
-  std::string_view
-      caption;  // caption of a label or button; initial text of a box
+  // Caption of a label or button; initial text of a box.
+  std::string_view caption;
   int left;
   int top;
   int width;
