@@ -14,4 +14,6 @@ as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 echo "Instalando: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# After sudo: sudo starts the command with a clean environment.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -2,7 +2,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -291,23 +290,13 @@ class WindowTest : public QObject {
     QCOMPARE(Box("Text2")->text(), QStringLiteral("7"));
   }
 
-  void aMebibyteOfDigitsIsHandledAtOnce() {
-    // The first message box of a run costs the toolkit's own start-up of
-    // dialogs; that is not what this measures.
-    Type("Text3", "x");
-    QVERIFY(Click(Button("Command1")).has_value());
-
+  // What it costs is timed in bench/window_bench.cpp.
+  void aMebibyteOfDigitsIsHandled() {
     const QString digits(1 << 20, u'7');
     Paste("Text3", digits);
     QCOMPARE(Box("Text3")->text().size(), digits.size());  // no length limit
     Type("Text2", "12");
-    QElapsedTimer clock;
-    clock.start();
     const std::optional<SeenBox> seen = Click(Button("Command1"));
-    // About a tenth of a second in Release; the bound leaves room for the
-    // sanitizer build on a loaded machine.
-    QVERIFY2(clock.elapsed() < 1000,
-             qPrintable(QString::number(clock.elapsed())));
     QVERIFY(seen.has_value());
     QVERIFY2(seen->text.contains(QStringLiteral("Desbordamiento")),
              qPrintable(seen->text));

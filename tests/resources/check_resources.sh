@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
-# Compiles the Windows resource script with the MinGW windres and checks what
-# it holds, read back from the compiled resources.
-#   check_resource_script.sh RC_FILE WORK_DIR
+# Checks the Windows resources, read back with the MinGW windres: from the
+# resource script once compiled, or from a built executable.
+#   check_resources.sh WINDRES tasa-efectiva.rc|TasaEfectiva.exe WORK_DIR
 set -euo pipefail
-rc=$1
-work=$2
+windres=$1
+input=$2
+work=$3
 mkdir -p "$work"
-windres=$(command -v i686-w64-mingw32-windres)
 
-# The script uses no Windows headers, so the host's C preprocessor will do.
-"$windres" --preprocessor cpp -O res -i "$rc" -o "$work/resources.res"
-"$windres" --preprocessor cpp -O coff -i "$rc" -o "$work/resources.o"
-"$windres" -i "$work/resources.res" -O rc >"$work/decompiled.rc"
+if [[ "$input" == *.rc ]]; then
+  # The script uses no Windows headers, so the host's C preprocessor will do.
+  "$windres" --preprocessor cpp -O res -i "$input" -o "$work/resources.res"
+  "$windres" --preprocessor cpp -O coff -i "$input" -o "$work/resources.o"
+  "$windres" -i "$work/resources.res" -O rc >"$work/decompiled.rc"
+else
+  "$windres" -i "$input" -O rc >"$work/decompiled.rc"
+fi
 
 status=0
 expect() {
   if ! grep -qF -- "$1" "$work/decompiled.rc"; then
-    echo "missing from the compiled resources: $1"
+    echo "missing from the resources of $input: $1"
     status=1
   fi
 }
