@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tasa::testing {
+
+// One click to check: N.Anual on a rate per period and periods, or
+// N.Mensual on an annual rate and periods, as the texts a person types.
+struct RateInput {
+  char action;  // 'A' for N.Anual, 'M' for N.Mensual
+  std::string rate;
+  std::string periods;
+};
+
+// `count` inputs drawn from a fixed seed, the same on every platform: rates
+// with up to 6 decimals from -99,99 to 1000; periods from the usual counts
+// or reals in [0,1; 1000]; numbers of up to 17 significant digits with
+// exponents; and the inputs next to the errors (zero periods, bases at and
+// below zero, values at the edges of the double range).
+std::vector<RateInput> GenerateRateInputs(std::size_t count,
+                                          std::uint64_t seed);
+
+}  // namespace tasa::testing
