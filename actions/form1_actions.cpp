@@ -9,7 +9,7 @@
 namespace tasa {
 namespace {
 
-double ReadNumber(const TextBox& box) {
+Decimal ReadNumber(const TextBox& box) {
   std::string text;
   CheckStatus(box.ReadText(text));
   ClearFaultFlags();
@@ -24,15 +24,15 @@ void Write(TextBox& box, std::string_view text) {
 }  // namespace
 
 void Command1_Click(Form& form) {
-  const double m = ReadNumber(form.Box(BoxName::Text3));
-  const double n = ReadNumber(form.Box(BoxName::Text2));
+  const Decimal m = ReadNumber(form.Box(BoxName::Text3));
+  const Decimal n = ReadNumber(form.Box(BoxName::Text2));
   TextBox& output = form.Box(BoxName::Text1);
   Write(output, NumberToText(AnnualFromMonthly(m, n)));
 }
 
 void Command2_Click(Form& form) {
-  const double a = ReadNumber(form.Box(BoxName::Text1));
-  const double n = ReadNumber(form.Box(BoxName::Text2));
+  const Decimal a = ReadNumber(form.Box(BoxName::Text1));
+  const Decimal n = ReadNumber(form.Box(BoxName::Text2));
   TextBox& output = form.Box(BoxName::Text3);
   Write(output, NumberToText(MonthlyFromAnnual(a, n)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/quad.h"
+
 namespace tasa {
 
 // The FPU's sticky fault flags. Only invalid operation, division by zero and
@@ -10,16 +12,22 @@ void ClearFaultFlags();
 // division by zero, then overflow, then invalid operation.
 void CheckFaultFlags();
 
+// Sets the flag that the same value would have set in double arithmetic:
+// overflow when it lies beyond the range of a double, invalid operation when
+// it is NaN. Quad arithmetic reaches far beyond that range without a flag.
+void FlagIfNotADouble(Quad value);
+
 // Pins a floating-point value in program order. The compiler treats
-// arithmetic as free of side effects and would happily compute `1.0 / n`
+// arithmetic as free of side effects and would happily compute `1 / n`
 // before the flags are cleared or after they are tested. Passing each operand
 // and each result through here forces the operation to happen between the
 // surrounding flag calls, exactly where it is written.
-inline double Pinned(double value) {
+template <class Number>
+Number Pinned(Number value) {
 #if defined(__GNUC__) || defined(__clang__)
   asm volatile("" : "+m"(value) : : "memory");
 #else
-  volatile double slot = value;
+  volatile Number slot = value;
   value = slot;
 #endif
   return value;

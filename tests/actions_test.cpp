@@ -7,6 +7,7 @@
 #include "actions/form1_actions.h"
 #include "actions/rate_formulas.h"
 #include "actions/run_action.h"
+#include "runtime/quad.h"
 #include "runtime/text_conversion.h"
 #include "support/fake_form.h"
 #include "support/raised.h"
@@ -19,40 +20,56 @@ using testing::ErrorRecorder;
 using testing::FakeForm;
 using Texts = std::array<std::string, 3>;
 
+// A formula's result for two typed numbers, rounded to a double.
+template <class Formula>
+double Computed(Formula formula, const char* rate, const char* periods) {
+  return static_cast<double>(
+      formula(TextToNumber(rate), TextToNumber(periods)));
+}
+
 TEST(RateFormulas, ComputeTheEffectiveRates) {
-  EXPECT_NEAR(AnnualFromMonthly(1, 12), 12.682503013196978, 1e-12);
-  EXPECT_NEAR(MonthlyFromAnnual(12, 12), 0.9488792934583046, 1e-13);
-  EXPECT_NEAR(AnnualFromMonthly(5, 1), 5, 1e-14);
-  EXPECT_NEAR(MonthlyFromAnnual(21, 2), 10, 1e-13);
+  // Exactly 12,682503013196972066120100 and 0,948879293458297412635506919...
+  EXPECT_EQ(Computed(AnnualFromMonthly, "1", "12"), 12.682503013196973);
+  EXPECT_EQ(Computed(MonthlyFromAnnual, "12", "12"), 0.9488792934582975);
+  EXPECT_EQ(Computed(AnnualFromMonthly, "5", "1"), 5);
+  EXPECT_EQ(Computed(MonthlyFromAnnual, "21", "2"), 10);
 }
 
 TEST(RateFormulas, IgnoreFaultsLeftBehindByEarlierWork) {
   std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-  EXPECT_EQ(ErrorRaisedBy([] { AnnualFromMonthly(1, 12); }), std::nullopt);
+  EXPECT_EQ(ErrorRaisedBy([] { Computed(AnnualFromMonthly, "1", "12"); }),
+            std::nullopt);
   std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-  EXPECT_EQ(ErrorRaisedBy([] { MonthlyFromAnnual(12, 12); }), std::nullopt);
+  EXPECT_EQ(ErrorRaisedBy([] { Computed(MonthlyFromAnnual, "12", "12"); }),
+            std::nullopt);
 }
 
 TEST(RateFormulas, FaultsAreCaughtAtEachCheck) {
-  // First check of the monthly formula: the reciprocal of the periods.
-  EXPECT_EQ(ErrorRaisedBy([] { MonthlyFromAnnual(12, 0); }),
-            ErrorKind::DivisionByZero);
-  EXPECT_EQ(ErrorRaisedBy([] { MonthlyFromAnnual(12, -0.0); }),
-            ErrorKind::DivisionByZero);
-  EXPECT_EQ(ErrorRaisedBy([] { MonthlyFromAnnual(12, 1e-310); }),
-            ErrorKind::Overflow);
-  // The power.
-  EXPECT_EQ(ErrorRaisedBy([] { AnnualFromMonthly(100, 2000); }),
-            ErrorKind::Overflow);
-  EXPECT_EQ(ErrorRaisedBy([] { AnnualFromMonthly(-200, 0.5); }),
-            ErrorKind::InvalidOperation);
-  EXPECT_EQ(ErrorRaisedBy([] { MonthlyFromAnnual(-200, 2); }),
-            ErrorKind::InvalidOperation);
-  EXPECT_EQ(ErrorRaisedBy([] { AnnualFromMonthly(-100, -1); }),
-            ErrorKind::DivisionByZero);
-  // The last check: 100^153.5 = 1e307 fits, but times 100 does not.
-  EXPECT_EQ(ErrorRaisedBy([] { AnnualFromMonthly(9900, 153.5); }),
-            ErrorKind::Overflow);
+  const struct {
+    Quad (*formula)(const Decimal&, const Decimal&);
+    const char* rate;
+    const char* periods;
+    ErrorKind kind;
+  } cases[] = {
+      // First check of the monthly formula: the reciprocal of the periods.
+      {MonthlyFromAnnual, "12", "0", ErrorKind::DivisionByZero},
+      {MonthlyFromAnnual, "12", "-0", ErrorKind::DivisionByZero},
+      {MonthlyFromAnnual, "12", "1e-310", ErrorKind::Overflow},
+      // The power.
+      {AnnualFromMonthly, "100", "2000", ErrorKind::Overflow},
+      {AnnualFromMonthly, "-200", "0,5", ErrorKind::InvalidOperation},
+      {MonthlyFromAnnual, "-200", "2", ErrorKind::InvalidOperation},
+      {AnnualFromMonthly, "-100", "-1", ErrorKind::DivisionByZero},
+      // 1 + 1e-24 is not 1: its power overflows.
+      {AnnualFromMonthly, "1e-22", "1e308", ErrorKind::Overflow},
+      // The last check: 100^153.5 = 1e307 fits, but times 100 does not.
+      {AnnualFromMonthly, "9900", "153,5", ErrorKind::Overflow},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorRaisedBy([&] { Computed(c.formula, c.rate, c.periods); }),
+              c.kind)
+        << c.rate << " over " << c.periods;
+  }
 }
 
 TEST(AnnualAction, WritesTheAnnualRateIntoText1) {
@@ -66,7 +83,7 @@ TEST(AnnualAction, WritesTheAnnualRateIntoText1) {
 TEST(MonthlyAction, WritesTheRatePerPeriodIntoText3) {
   FakeForm form("12", "12", " ");
   Command2_Click(form);
-  EXPECT_EQ(form.Texts(), (Texts{"12", "12", "0,948879293458305"}));
+  EXPECT_EQ(form.Texts(), (Texts{"12", "12", "0,948879293458297"}));
   EXPECT_EQ(form.log, (std::vector<std::string>{"read Text1", "read Text2",
                                                 "write Text3"}));
 }
@@ -87,23 +104,22 @@ TEST(Actions, UseThePeriodsExactlyAsTyped) {
   const struct {
     const char* rate;
     const char* periods;
-    double annual;
+    const char* annual;
   } annual_cases[] = {
-      {"1", "0", 0},
-      {"21", "0,5", 10},
-      {"1", "-12", -11.25507747348464},
-      {"1", "1e-300", 0},
+      {"1", "0", "0"},
+      {"21", "0,5", "10"},
+      {"1", "-12", "-11,2550774734846"},
+      {"1", "1e-300", "9,95033085316808E-301"},
   };
   for (const auto& c : annual_cases) {
     FakeForm annual(" ", c.periods, c.rate);
     Command1_Click(annual);
-    EXPECT_NEAR(TextToNumber(annual.box1.text), c.annual, 1e-13)
-        << c.rate << " over " << c.periods;
+    EXPECT_EQ(annual.box1.text, c.annual) << c.rate << " over " << c.periods;
   }
 
   FakeForm monthly("12", "-12", " ");
   Command2_Click(monthly);
-  EXPECT_NEAR(TextToNumber(monthly.box3.text), -0.939960205699666, 5e-14);
+  EXPECT_EQ(monthly.box3.text, "-0,939960205699665");
 }
 
 TEST(Actions, AFailedComputationChangesNoBox) {
@@ -171,17 +187,38 @@ TEST(Actions, MonthlyAfterClearIsADivisionByZero) {
   EXPECT_EQ(form.Texts(), (Texts{"", "", ""}));
 }
 
-TEST(Actions, AnnualThenMonthlyGivesBackTheRatePerPeriod) {
-  for (const char* rate : {"0,5", "1", "2,75", "10", "33,3"}) {
-    for (const char* periods : {"2", "4", "12", "365", "0,5"}) {
-      FakeForm there(" ", periods, rate);
-      Command1_Click(there);
-      FakeForm back(there.box1.text, periods, " ");
-      Command2_Click(back);
-      const double start = TextToNumber(rate);
-      EXPECT_NEAR(TextToNumber(back.box3.text), start, start * 1e-12)
-          << rate << " over " << periods << " via " << there.box1.text;
-    }
+TEST(Actions, RoundTripsComeBackToTheTypedRate) {
+  // Each way, as far as the 15 digits in between allow.
+  const struct {
+    Action there;
+    Action back;
+    const char* rate;
+    const char* periods;
+    const char* in_between;
+    const char* returned;
+  } trips[] = {
+      {Command2_Click, Command1_Click, "12", "12", "0,948879293458297", "12"},
+      {Command2_Click, Command1_Click, "5", "365", "0,013368061711344",
+       "4,99999999999999"},
+      {Command2_Click, Command1_Click, "10", "4", "2,41136890844451",
+       "9,99999999999999"},
+      {Command1_Click, Command2_Click, "1", "12", "12,682503013197", "1"},
+      {Command1_Click, Command2_Click, "0,5", "0,5", "0,249688278817107",
+       "0,5"},
+  };
+  for (const auto& trip : trips) {
+    const bool annual_first = trip.there == Command1_Click;
+    FakeForm there(annual_first ? " " : trip.rate, trip.periods,
+                   annual_first ? trip.rate : " ");
+    trip.there(there);
+    const std::string& in_between = annual_first ? there.box1.text : there.box3.text;
+    EXPECT_EQ(in_between, trip.in_between) << trip.rate << " over " << trip.periods;
+
+    FakeForm back(annual_first ? in_between : " ", trip.periods,
+                  annual_first ? " " : in_between);
+    trip.back(back);
+    EXPECT_EQ(annual_first ? back.box3.text : back.box1.text, trip.returned)
+        << trip.rate << " over " << trip.periods;
   }
 }
 
@@ -195,7 +232,7 @@ TEST(RunAction, ReportsAnErrorAndLetsTheProgramGoOn) {
   form.box2.text = "12";
   EXPECT_TRUE(RunAction(Command2_Click, form, report));
   EXPECT_EQ(report.shown.size(), 1u);
-  EXPECT_EQ(form.box3.text, "0,948879293458305");
+  EXPECT_EQ(form.box3.text, "0,948879293458297");
 }
 
 TEST(RunAction, ReportsRunningOutOfMemory) {

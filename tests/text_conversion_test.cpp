@@ -25,6 +25,11 @@ std::optional<ErrorKind> KindRaisedByReading(const std::string& text) {
   return ErrorRaisedBy([&] { TextToNumber(text); });
 }
 
+// What a box's text reads as, rounded to a double.
+double Read(const std::string& text) {
+  return static_cast<double>(ToQuad(TextToNumber(text)));
+}
+
 // value rounded to 15 significant digits, the precision the boxes show.
 double RoundedTo15Digits(double value) {
   char buffer[40];
@@ -60,23 +65,47 @@ TEST(TextToNumber, ReadsWhatPeopleType) {
       {"4e-320", 4e-320},  // subnormal, kept as it is
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(TextToNumber(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
+  }
+}
+
+TEST(TextToNumber, KeepsEveryDigitAsWritten) {
+  const struct {
+    const char* text;
+    bool negative;
+    const char* digits;
+    std::int64_t exponent;
+  } cases[] = {
+      {"0,1", false, "1", -1},
+      {"-100,000000000000001", true, "100000000000000001", -15},
+      {"001200", false, "12", 2},
+      {"1,2300e-5", false, "123", -7},
+      {"12345678901234567890123456789", false, "12345678901234567890123456789", 0},
+      {" -0 ", true, "", 0},
+  };
+  for (const auto& c : cases) {
+    const Decimal read = TextToNumber(c.text);
+    EXPECT_EQ(read.negative, c.negative) << c.text;
+    EXPECT_EQ(read.digits, c.digits) << c.text;
+    EXPECT_EQ(read.exponent, c.exponent) << c.text;
   }
 }
 
 TEST(TextToNumber, BlankTextReadsAsZero) {
   // The boxes start holding a space and Borrar leaves them empty.
   for (const char* text : {"", " ", "\t", " \t  "}) {
-    EXPECT_EQ(TextToNumber(text), 0.0) << '"' << text << '"';
+    EXPECT_TRUE(TextToNumber(text).IsZero()) << '"' << text << '"';
   }
 }
 
 TEST(TextToNumber, ValuesTooSmallForADoubleReadAsZero) {
-  EXPECT_EQ(TextToNumber("1e-400"), 0.0);
-  EXPECT_TRUE(std::signbit(TextToNumber("-1e-400")));
-  EXPECT_EQ(TextToNumber("0,000000001e-99999999999999999999"), 0.0);
-  EXPECT_EQ(TextToNumber("0," + std::string(400, '0') + "1"), 0.0);
-  EXPECT_EQ(TextToNumber(std::string(400, '0') + "1e-330"), 0.0);
+  for (const std::string& text : std::vector<std::string>{
+           "1e-400", "-1e-400", "0,000000001e-99999999999999999999",
+           "0," + std::string(400, '0') + "1",
+           std::string(400, '0') + "1e-330"}) {
+    EXPECT_TRUE(TextToNumber(text).IsZero()) << text;
+  }
+  EXPECT_TRUE(TextToNumber("-1e-400").negative);
 }
 
 TEST(TextToNumber, ValuesTooLargeForADoubleOverflow) {
@@ -144,6 +173,9 @@ TEST(NumberToText, WritesFifteenDigitsWithACommaAndNoTrailingZeros) {
       {0.00012345, "0,00012345"},
       {1e14, "100000000000000"},
       {999999999999999, "999999999999999"},
+      // Ties go to the even digit.
+      {1234567890123455, "1,23456789012346E+15"},
+      {1234567890123465, "1,23456789012346E+15"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
@@ -179,7 +211,7 @@ TEST(NumberToText, TheLargestDoublesAreWrittenSoThatTheyReadBack) {
   EXPECT_EQ(NumberToText(1.797693134862314e308), "1,79769313486231E+308");
   EXPECT_EQ(NumberToText(1.797693134862305e308), "1,7976931348623E+308");
   for (const double value : {kMax, -kMax, 1.797693134862315e308}) {
-    const double read_back = TextToNumber(NumberToText(value));
+    const double read_back = Read(NumberToText(value));
     EXPECT_NEAR(read_back / value, 1.0, 1e-14);
   }
 }
@@ -206,7 +238,7 @@ TEST(NumberToText, EveryTextReadsBackToItsFifteenDigitValue) {
     const double value = std::bit_cast<double>(random());
     if (!std::isfinite(value)) continue;
     const std::string text = NumberToText(value);
-    const double read_back = TextToNumber(text);
+    const double read_back = Read(text);
     ASSERT_EQ(read_back, RoundedTo15Digits(value)) << text;
     ASSERT_EQ(NumberToText(read_back), text);
   }
@@ -220,8 +252,8 @@ TEST(TextConversion, DoesNotDependOnTheProcessLocale) {
   }
   if (locale == nullptr) GTEST_SKIP() << "no locale with a decimal comma";
 
-  const double read_comma = TextToNumber("1,5");
-  const double read_point = TextToNumber("1.5");
+  const double read_comma = Read("1,5");
+  const double read_point = Read("1.5");
   const std::string written = NumberToText(1234.5);
   std::setlocale(LC_ALL, saved.c_str());
 
