@@ -14,30 +14,7 @@
 #include <cstdio>
 #endif
 
-#include "actions/form1_actions.h"
-#include "exact/rate_inputs.h"
-#include "runtime/run_time_error.h"
-#include "support/fake_form.h"
-
-namespace {
-
-std::string Answer(char action, const std::string& rate,
-                   const std::string& periods) {
-  try {
-    if (action == 'A') {
-      tasa::testing::FakeForm form(" ", periods, rate);
-      tasa::Command1_Click(form);
-      return form.box1.text;
-    }
-    tasa::testing::FakeForm form(rate, periods, " ");
-    tasa::Command2_Click(form);
-    return form.box3.text;
-  } catch (const tasa::RunTimeError& error) {
-    return "error " + std::to_string(error.number());
-  }
-}
-
-}  // namespace
+#include "exact/rate_clicks.h"
 
 int main(int argc, char* argv[]) {
 #ifdef _WIN32
@@ -61,8 +38,8 @@ int main(int argc, char* argv[]) {
       std::cerr << "bad line: " << line << '\n';
       return 2;
     }
-    std::cout << Answer(line[0], line.substr(2, second_tab - 2),
-                        line.substr(second_tab + 1))
+    std::cout << tasa::testing::Answer({line[0], line.substr(2, second_tab - 2),
+                                        line.substr(second_tab + 1)})
               << '\n';
   }
   return 0;

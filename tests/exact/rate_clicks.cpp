@@ -1,8 +1,12 @@
-#include "exact/rate_inputs.h"
+#include "exact/rate_clicks.h"
 
 #include <array>
 #include <random>
 #include <string_view>
+
+#include "actions/form1_actions.h"
+#include "runtime/run_time_error.h"
+#include "support/fake_form.h"
 
 namespace tasa::testing {
 namespace {
@@ -137,6 +141,21 @@ std::vector<RateInput> GenerateRateInputs(std::size_t count,
     inputs.push_back(std::move(input));
   }
   return inputs;
+}
+
+std::string Answer(const RateInput& input) {
+  try {
+    if (input.action == 'A') {
+      FakeForm form(" ", input.periods, input.rate);
+      Command1_Click(form);
+      return form.box1.text;
+    }
+    FakeForm form(input.rate, input.periods, " ");
+    Command2_Click(form);
+    return form.box3.text;
+  } catch (const RunTimeError& error) {
+    return "error " + std::to_string(error.number());
+  }
 }
 
 }  // namespace tasa::testing

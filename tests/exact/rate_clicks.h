@@ -22,4 +22,8 @@ struct RateInput {
 std::vector<RateInput> GenerateRateInputs(std::size_t count,
                                           std::uint64_t seed);
 
+// What the calculator shows for the click: the text written into the
+// output box, or "error N".
+std::string Answer(const RateInput& input);
+
 }  // namespace tasa::testing
