@@ -12,6 +12,10 @@ bool RunAction(Action action, Form& form, ErrorReport& report) {
     report.Show(error);
   } catch (const std::bad_alloc&) {
     report.Show(RunTimeError(ErrorKind::OutOfMemory));
+  } catch (...) {
+    // Nothing else should escape an action; if something does, it must not
+    // escape into the toolkit's event loop either.
+    report.Show(RunTimeError(ErrorKind::Internal));
   }
   return false;
 }

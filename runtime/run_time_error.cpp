@@ -20,6 +20,8 @@ ErrorText TextOf(ErrorKind kind) {
       return {11, "División por cero"};
     case ErrorKind::NotANumber:
       return {13, "El texto no es un número"};
+    case ErrorKind::Internal:
+      return {51, "Error interno"};
     case ErrorKind::BoxAccess:
       return {380, "No se pudo leer o escribir el texto de un cuadro"};
   }

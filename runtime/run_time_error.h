@@ -13,6 +13,7 @@ enum class ErrorKind {
   OutOfMemory,       // 7
   DivisionByZero,    // 11
   NotANumber,        // 13: a box holds text that is not a number
+  Internal,          // 51: a failure the program has no name for
   BoxAccess,         // 380: the text of a box could not be read or written
 };
 

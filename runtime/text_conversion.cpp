@@ -13,12 +13,26 @@
 namespace tasa {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Spaces around a number: space, tab, and the no-break spaces that numbers
+// copied from web pages and spreadsheets carry, U+00A0 and U+202F (UTF-8).
+constexpr std::string_view kBlanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  for (bool trimmed = true; trimmed;) {
+    trimmed = false;
+    for (const std::string_view blank : kBlanks) {
+      while (text.starts_with(blank)) {
+        text.remove_prefix(blank.size());
+        trimmed = true;
+      }
+      while (text.ends_with(blank)) {
+        text.remove_suffix(blank.size());
+        trimmed = true;
+      }
+    }
+  }
   return text;
 }
 

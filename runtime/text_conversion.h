@@ -8,8 +8,9 @@
 
 namespace tasa {
 
-// Text typed by a person to the number it writes, exactly. Spaces and tabs
-// around the number are ignored and blank text reads as 0. A number is an
+// Text typed by a person to the number it writes, exactly. Spaces, tabs and
+// no-break spaces (U+00A0, U+202F) around the number are ignored, and blank
+// text reads as 0. A number is an
 // optional sign, digits with at most one decimal mark ('.' or ','), and an
 // optional exponent (e or E, optional sign, digits); at least one digit
 // comes before the exponent. Anything else raises NotANumber. A value beyond

@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "actions/form1_actions.h"
@@ -235,11 +236,15 @@ TEST(RunAction, ReportsAnErrorAndLetsTheProgramGoOn) {
   EXPECT_EQ(form.box3.text, "0,948879293458297");
 }
 
-TEST(RunAction, ReportsRunningOutOfMemory) {
+TEST(RunAction, ReportsEveryOtherFailureAsARunTimeError) {
   ErrorRecorder report;
   FakeForm form;
   EXPECT_FALSE(RunAction([](Form&) { throw std::bad_alloc(); }, form, report));
-  EXPECT_EQ(report.shown, (std::vector<ErrorKind>{ErrorKind::OutOfMemory}));
+  EXPECT_FALSE(RunAction([](Form&) { throw std::out_of_range("x"); }, form, report));
+  EXPECT_FALSE(RunAction([](Form&) { throw 42; }, form, report));
+  EXPECT_EQ(report.shown, (std::vector<ErrorKind>{ErrorKind::OutOfMemory,
+                                                  ErrorKind::Internal,
+                                                  ErrorKind::Internal}));
 }
 
 TEST(RunTimeError, NumbersAndDescriptionsAreStable) {
@@ -253,6 +258,7 @@ TEST(RunTimeError, NumbersAndDescriptionsAreStable) {
       {ErrorKind::OutOfMemory, 7, "Memoria insuficiente"},
       {ErrorKind::DivisionByZero, 11, "División por cero"},
       {ErrorKind::NotANumber, 13, "El texto no es un número"},
+      {ErrorKind::Internal, 51, "Error interno"},
       {ErrorKind::BoxAccess, 380,
        "No se pudo leer o escribir el texto de un cuadro"},
   };

@@ -63,6 +63,9 @@ TEST(TextToNumber, ReadsWhatPeopleType) {
       {"0e999999999999999999999", 0},
       {"1,7976931348623157e308", std::numeric_limits<double>::max()},
       {"4e-320", 4e-320},  // subnormal, kept as it is
+      // No-break spaces around a number, as copied from a web page.
+      {"\xC2\xA0" "12\xC2\xA0", 12},
+      {"\xE2\x80\xAF" "-1,5 \t\xE2\x80\xAF", -1.5},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
@@ -145,8 +148,8 @@ TEST(TextToNumber, RejectsTextThatIsNotANumber) {
            "\n12",
            "12\r\n",
            "\xEF\xBC\x91\xEF\xBC\x92" /* fullwidth digits */,
-           "\xC2\xA0"
-           "12" /* no-break space */,
+           "1\xC2\xA0" "000" /* a no-break space inside */,
+           "1\xE2\x80\xAF" "000" /* a narrow one */,
            std::string("1\0"
                        "2",
                        3)}) {

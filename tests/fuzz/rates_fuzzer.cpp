@@ -53,6 +53,8 @@ bool IsKnown(ErrorKind kind) {
     case ErrorKind::NotANumber:
     case ErrorKind::BoxAccess:
       return true;
+    case ErrorKind::Internal:  // only RunAction names one
+      return false;
   }
   return false;
 }
