@@ -1,7 +1,9 @@
 // Draws the program icon and writes every form of it the program ships:
-// an SVG, PNGs for the desktop's icon theme and the window, the Windows ICO
-// (32x32 in 2 colours, 32x32 and 16x16 in 16 colours) and the same three ICO
-// images as raw resources for the resource script.
+// an SVG and PNGs for the desktop's icon theme, raw pixels for the window
+// (ARGB, 32 bits a pixel in little-endian order, which the Qt window takes
+// without decoding anything), the Windows ICO (32x32 in 2
+// colours, 32x32 and 16x16 in 16 colours) and the same three ICO images as
+// raw resources for the resource script.
 //
 //   make_icons OUTPUT_DIR
 //
@@ -235,6 +237,14 @@ int main(int argc, char* argv[]) {
   for (const int size : {16, 32, 48, 256}) {
     ok = ok && Render(size).save(out.filePath(
                    QStringLiteral("tasa-efectiva-%1.png").arg(size)));
+  }
+  for (const int size : {16, 32, 48}) {
+    const QImage pixels = Render(size).convertToFormat(QImage::Format_ARGB32);
+    QByteArray argb;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) Put32(argb, pixels.pixel(x, y));
+    }
+    ok = ok && Write(out, QStringLiteral("tasa-efectiva-%1.argb").arg(size), argb);
   }
 
   const std::vector<IconImage> images = {EncodeIcon(Render(32), 1),

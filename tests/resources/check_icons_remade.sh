@@ -9,6 +9,7 @@ rm -rf "$work"
 "$make_icons" "$work"
 status=0
 for file in tasa-efectiva.ico tasa-efectiva.svg icon-group-1.bin \
+            tasa-efectiva-16.argb tasa-efectiva-32.argb tasa-efectiva-48.argb \
             icon-30001.bin icon-30002.bin icon-30003.bin; do
   if ! cmp -s "$work/$file" "$icons/$file"; then
     echo "$file differs from what make_icons draws: remake the icons"

@@ -1,16 +1,26 @@
 #include "window/qt/qt_form1.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QValidator>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "window/form1_events.h"
+#include "window/line_breaks.h"
 
 namespace tasa {
 namespace {
@@ -30,75 +40,122 @@ QRect PixelRect(const ControlDescription& control) {
 constexpr double kDialogFontPointSize = 8.0;
 constexpr double kSmallestPointSize = 6.0;
 
-bool CaptionFits(const QWidget* widget, const QFontMetrics& metrics) {
+// A label's or button's caption and the room it has; nothing for a box.
+std::optional<std::pair<QString, QRect>> CaptionAndRoom(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-    return metrics.horizontalAdvance(label->text()) <=
-               label->contentsRect().width() &&
-           metrics.height() <= label->contentsRect().height();
+    return std::pair{label->text(), label->contentsRect()};
   }
   if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const QRect contents = button->style()->subElementRect(
-        QStyle::SE_PushButtonContents, &option, button);
-    return metrics.horizontalAdvance(button->text()) <= contents.width() &&
-           metrics.height() <= contents.height();
+    return std::pair{button->text(),
+                     button->style()->subElementRect(
+                         QStyle::SE_PushButtonContents, &option, button)};
   }
-  return true;
+  return std::nullopt;
 }
 
-// The largest size, from the dialog size down, at which every caption of
-// the form's controls shows whole.
-QFont FittingDialogFont(const QWidget& form) {
-  QFont font = form.font();
-  const QList<QWidget*> controls = form.findChildren<QWidget*>();
-  for (double size = kDialogFontPointSize; size >= kSmallestPointSize;
-       size -= 0.5) {
-    font.setPointSizeF(size);
-    const QFontMetrics metrics(font, &form);
-    if (std::ranges::all_of(controls, [&](const QWidget* control) {
-          return CaptionFits(control, metrics);
-        })) {
-      break;
+// How much wider than its room the widest caption is in `metrics`: at most
+// 1 when every caption shows whole.
+double WidestShare(const QList<QWidget*>& controls, const QFontMetrics& metrics) {
+  double widest = 0;
+  for (const QWidget* control : controls) {
+    if (const auto caption = CaptionAndRoom(control)) {
+      const auto& [text, room] = *caption;
+      widest = std::max({widest,
+                         double(metrics.horizontalAdvance(text)) / room.width(),
+                         double(metrics.height()) / room.height()});
     }
   }
+  return widest;
+}
+
+// The largest size, from the dialog size down in half points, at which
+// every caption of the form's controls shows whole. Captions narrow about
+// in proportion to the size, so the search starts where the dialog size
+// says the captions would fit: each size tried costs a font to load.
+QFont FittingDialogFont(const QWidget& form) {
+  const QList<QWidget*> controls = form.findChildren<QWidget*>();
+  QFont font = form.font();
+  font.setPointSizeF(kDialogFontPointSize);
+  const double share = WidestShare(controls, QFontMetrics(font, &form));
+  double size = share <= 1 ? kDialogFontPointSize
+                           : std::ceil(2 * kDialogFontPointSize / share) / 2;
+  for (; size > kSmallestPointSize; size -= 0.5) {
+    font.setPointSizeF(size);
+    if (WidestShare(controls, QFontMetrics(font, &form)) <= 1) break;
+  }
+  font.setPointSizeF(std::max(size, kSmallestPointSize));
   return font;
 }
 
-// A single-line box keeps only the first line of what is pasted into it, as
-// the platform's single-line edit controls do; QLineEdit alone would keep
-// the line breaks inside the box.
-class FirstLineOnly final : public QValidator {
+// Of what is pasted or dropped into a box, the box keeps what comes before
+// the first line break, as the platform's single-line edit controls do, and
+// leaves the text around it alone. The box never holds a line break, so the
+// first one lies in the text just inserted, which ends at the caret.
+class FirstLineOfInsert final : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& position) const override {
     const auto line_break =
         std::find_if(input.cbegin(), input.cend(),
-                     [](QChar c) { return c == u'\n' || c == u'\r'; });
+                     [](QChar c) { return IsLineBreak(c.unicode()); });
     if (line_break != input.cend()) {
-      const auto kept = static_cast<int>(line_break - input.cbegin());
-      input.truncate(kept);
-      position = std::min(position, kept);
+      const auto cut = static_cast<int>(line_break - input.cbegin());
+      const auto end = position > cut ? position : static_cast<int>(input.size());
+      input.remove(cut, end - cut);
+      position = std::min(position, cut);
     }
     return Acceptable;
   }
 };
+
+// The program's icon from raw pixels: nothing to decode, so none of the
+// toolkit's image plugins is looked for or loaded.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    const QByteArray argb =
+        QResource(QStringLiteral(":/icons/tasa-efectiva-%1.argb").arg(size))
+            .uncompressedData();
+    if (argb.size() != size * size * 4) continue;
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < size; ++x) {
+        line[x] = qFromLittleEndian<quint32>(argb.constData() + 4 * (y * size + x));
+      }
+    }
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
+// A box shows the beginning of a text too long for it, as native boxes do;
+// the whole text is then its tooltip.
+void ShowWholeTextWhereItDoesNotFit(QLineEdit* edit) {
+  constexpr int kTextMargin = 2;  // QLineEdit's own, each side
+  const int frame =
+      edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+  const int room = edit->contentsRect().width() - 2 * (frame + kTextMargin);
+  const bool fits = edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+  edit->setToolTip(fits ? QString() : edit->text());
+}
 
 }  // namespace
 
 QtForm1::QtForm1(const FormDescription& description) {
   setObjectName(ToQString(description.name));
   setWindowTitle(ToQString(description.caption));
-  QIcon icon;  // decoded only when the window system asks for it
-  for (const int size : {16, 32, 48}) {
-    icon.addFile(QStringLiteral(":/icons/tasa-efectiva-%1.png").arg(size),
-                 QSize(size, size));
-  }
-  setWindowIcon(icon);
   // Fixed frame: the controls never move, so the window does not resize.
   setFixedSize(TwipsToPixels(description.client_width),
                TwipsToPixels(description.client_height));
+  // The controls start in the dialog size, which the fitting below tries
+  // first: no font is loaded in a size the window never uses.
+  QFont dialog_font = font();
+  dialog_font.setPointSizeF(kDialogFontPointSize);
+  setFont(dialog_font);
 
   std::vector<std::pair<const ControlDescription*, QWidget*>> built;
   for (const ControlDescription* control : InTabOrder(description)) {
@@ -140,7 +197,10 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(caption, this);
       edit->setMaxLength(std::numeric_limits<int>::max());  // no length limit
-      edit->setValidator(new FirstLineOnly(edit));
+      edit->setValidator(new FirstLineOfInsert(edit));
+      connect(edit, &QLineEdit::textChanged, edit,
+              [edit] { ShowWholeTextWhereItDoesNotFit(edit); });
+      edit->installEventFilter(this);
       if (const auto name = BoxNamed(control.name)) {
         boxes_[static_cast<int>(*name)].control = edit;
       }
@@ -174,7 +234,30 @@ BoxStatus QtForm1::ReadLineEdit(QLineEdit* edit, std::string& text) {
 
 BoxStatus QtForm1::WriteLineEdit(QLineEdit* edit, std::string_view text) {
   edit->setText(ToQString(text));
+  edit->setCursorPosition(0);  // show the first digits, not the last
   return BoxStatus::Ok;
+}
+
+bool QtForm1::event(QEvent* event) {
+  // The icon can wait until the window is first painted: the title bar and
+  // the task bar take it a moment later.
+  if (event->type() == QEvent::Paint && windowIcon().isNull()) {
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
+  }
+  return QWidget::event(event);
+}
+
+bool QtForm1::eventFilter(QObject* watched, QEvent* event) {
+  // The boxes' context menu is Qt's own; its words come from the Spanish
+  // translation, loaded when the menu is first asked for.
+  if (event->type() == QEvent::ContextMenu && translation_ == nullptr) {
+    translation_ = std::make_unique<QTranslator>();
+    if (translation_->load(QStringLiteral(":/i18n/tasa-efectiva_es.qm"))) {
+      QCoreApplication::installTranslator(translation_.get());
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tasa

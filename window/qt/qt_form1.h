@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QTranslator>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "actions/form.h"
 #include "window/control_box.h"
@@ -20,6 +22,10 @@ class QtForm1 final : public QWidget, public Form {
 
   TextBox& Box(BoxName name) override;
 
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   static BoxStatus ReadLineEdit(QLineEdit* edit, std::string& text);
   static BoxStatus WriteLineEdit(QLineEdit* edit, std::string_view text);
@@ -28,6 +34,7 @@ class QtForm1 final : public QWidget, public Form {
   QWidget* AddControl(const ControlDescription& control);
 
   std::array<LineEditBox, 3> boxes_;
+  std::unique_ptr<QTranslator> translation_;
   MessageBoxReport report_{this};
 };
 
