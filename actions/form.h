@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,26 +9,6 @@ namespace tasa {
 
 // The three entry boxes of the main window.
 enum class BoxName { Text1, Text2, Text3 };
-
-constexpr std::string_view NameOf(BoxName name) {
-  switch (name) {
-    case BoxName::Text1:
-      return "Text1";
-    case BoxName::Text2:
-      return "Text2";
-    case BoxName::Text3:
-      return "Text3";
-  }
-  return {};
-}
-
-// The box a control of the window stands for, if it is one of the three.
-constexpr std::optional<BoxName> BoxNamed(std::string_view control_name) {
-  for (const BoxName name : {BoxName::Text1, BoxName::Text2, BoxName::Text3}) {
-    if (NameOf(name) == control_name) return name;
-  }
-  return std::nullopt;
-}
 
 // The text property of one entry box. Text is UTF-8.
 class TextBox {

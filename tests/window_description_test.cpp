@@ -7,7 +7,6 @@
 
 #include "actions/form1_actions.h"
 #include "window/form1_description.h"
-#include "window/form1_events.h"
 
 namespace tasa {
 namespace {
@@ -23,8 +22,8 @@ TEST(WindowDescription, TabIndexesRunWithoutAGapAndTabVisitsButtonsFirst) {
   EXPECT_EQ(*indexes.rbegin(), static_cast<int>(form.controls.size()) - 1);
 
   std::vector<std::string> focus_order;
-  for (const ControlDescription* control : InTabOrder(form)) {
-    if (TakesFocus(control->kind)) focus_order.emplace_back(control->name);
+  for (const ControlDescription* control : FocusOrder(form)) {
+    focus_order.emplace_back(control->name);
   }
   EXPECT_EQ(focus_order,
             (std::vector<std::string>{"Command1", "Command2", "Command4",
@@ -46,27 +45,33 @@ TEST(WindowDescription, ControlsFitTheClientAreaWithoutOverlapping) {
   }
 }
 
-TEST(WindowDescription, EveryBoxIsNamedByALabelOnItsRow) {
+TEST(WindowDescription, EveryBoxIsNamedByALabelOnItsRowAndBoundToItsBox) {
   const FormDescription& form = Form1Description();
+  std::set<BoxName> bound;
   for (const ControlDescription& box : form.controls) {
     if (box.kind != ControlKind::TextBox) continue;
-    const auto label = std::ranges::find(form.controls, box.labelled_by,
-                                         &ControlDescription::name);
-    ASSERT_NE(label, form.controls.end()) << box.name;
+    const ControlDescription* label = LabelOf(form, box);
+    ASSERT_NE(label, nullptr) << box.name;
     EXPECT_EQ(label->kind, ControlKind::Label);
     EXPECT_EQ(label->top, box.top);
+    ASSERT_TRUE(box.box.has_value()) << box.name;
+    bound.insert(*box.box);
   }
+  EXPECT_EQ(bound, (std::set{BoxName::Text1, BoxName::Text2, BoxName::Text3}));
 }
 
 TEST(WindowDescription, OnlyTheThreeButtonsHaveClickActions) {
-  EXPECT_EQ(ClickActionOf("Command1"), &Command1_Click);
-  EXPECT_EQ(ClickActionOf("Command2"), &Command2_Click);
-  EXPECT_EQ(ClickActionOf("Command4"), &Command4_Click);
+  std::vector<std::pair<std::string_view, Action>> clicks;
   for (const ControlDescription& control : Form1Description().controls) {
-    if (control.kind != ControlKind::PushButton) {
-      EXPECT_EQ(ClickActionOf(control.name), nullptr) << control.name;
+    if (control.click != nullptr) clicks.emplace_back(control.name, control.click);
+    if (control.kind != ControlKind::TextBox) {
+      EXPECT_FALSE(control.box.has_value()) << control.name;
     }
   }
+  EXPECT_EQ(clicks, (std::vector<std::pair<std::string_view, Action>>{
+                        {"Command1", &Command1_Click},
+                        {"Command2", &Command2_Click},
+                        {"Command4", &Command4_Click}}));
 }
 
 TEST(WindowDescription, TwipsBecomePixelsAtTheScreensResolution) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "actions/form1_actions.h"
+
 namespace tasa {
 namespace {
 
@@ -13,18 +15,18 @@ constexpr auto kButton = ControlKind::PushButton;
 // Rows from top to bottom. The boxes start holding one space.
 // clang-format off
 constexpr std::array kControls = {
-    //                 name        index kind      caption or text            left   top  width height tab  labelled by
+    //                 name        index kind      caption or text            left   top  width height tab  box             labelled by  click
     ControlDescription{"Label3",   {},   kLabel,   "Tasa Norvanta Anual",      240,  360, 1695, 255,   1},
-    ControlDescription{"Text1",    {},   kTextBox, " ",                       2520,  360,  975, 285,   8,  "Label3"},
+    ControlDescription{"Text1",    {},   kTextBox, " ",                       2520,  360,  975, 285,   8,  BoxName::Text1, "Label3"},
     ControlDescription{"Label5",   0,    kLabel,   "%",                       3840,  360,  135, 255,   5},
     ControlDescription{"Label2",   {},   kLabel,   "Periodos Capitalizacion",  240,  960, 1815, 255,   0},
-    ControlDescription{"Text2",    {},   kTextBox, " ",                       2520,  960,  975, 285,   9,  "Label2"},
+    ControlDescription{"Text2",    {},   kTextBox, " ",                       2520,  960,  975, 285,   9,  BoxName::Text2, "Label2"},
     ControlDescription{"Label4",   {},   kLabel,   "Tasa Norvanta Mensual",    240, 1680, 1815, 255,   2},
-    ControlDescription{"Text3",    {},   kTextBox, " ",                       2520, 1680,  975, 285,  10,  "Label4"},
+    ControlDescription{"Text3",    {},   kTextBox, " ",                       2520, 1680,  975, 285,  10,  BoxName::Text3, "Label4"},
     ControlDescription{"Label5",   1,    kLabel,   "%",                       3840, 1680,  135, 255,   6},
-    ControlDescription{"Command1", {},   kButton,  "N.Anual",                  240, 2760,  855, 375,   3},
-    ControlDescription{"Command2", {},   kButton,  "N.Mensual",               1560, 2760,  975, 375,   4},
-    ControlDescription{"Command4", {},   kButton,  "Borrar",                  3000, 2760,  975, 375,   7},
+    ControlDescription{"Command1", {},   kButton,  "N.Anual",                  240, 2760,  855, 375,   3,  {},             {},          Command1_Click},
+    ControlDescription{"Command2", {},   kButton,  "N.Mensual",               1560, 2760,  975, 375,   4,  {},             {},          Command2_Click},
+    ControlDescription{"Command4", {},   kButton,  "Borrar",                  3000, 2760,  975, 375,   7,  {},             {},          Command4_Click},
 };
 // clang-format on
 
@@ -36,12 +38,21 @@ constexpr FormDescription kForm1{"Form1", "  www.tasa.example.org", 4290, 3735,
 
 const FormDescription& Form1Description() { return kForm1; }
 
-std::vector<const ControlDescription*> InTabOrder(const FormDescription& form) {
+std::vector<const ControlDescription*> FocusOrder(const FormDescription& form) {
   std::vector<const ControlDescription*> ordered;
-  for (const ControlDescription& control : form.controls)
-    ordered.push_back(&control);
+  for (const ControlDescription& control : form.controls) {
+    if (control.kind != ControlKind::Label) ordered.push_back(&control);
+  }
   std::ranges::sort(ordered, {}, &ControlDescription::tab_index);
   return ordered;
+}
+
+const ControlDescription* LabelOf(const FormDescription& form,
+                                  const ControlDescription& box) {
+  const auto label = std::ranges::find(form.controls, box.labelled_by,
+                                       &ControlDescription::name);
+  return box.labelled_by.empty() || label == form.controls.end() ? nullptr
+                                                                 : &*label;
 }
 
 }  // namespace tasa

@@ -5,11 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "actions/form.h"
+#include "actions/run_action.h"
+
 namespace tasa {
 
 // The main window as data: every control with its name, kind, caption or
-// initial text, position and size in twips (1/1440 inch) and tab index.
-// Each front end builds its window from this and nothing else.
+// initial text, position and size in twips (1/1440 inch) and tab index, and
+// what ties it to the actions: the box the actions know a text box as, and
+// the action a button's click runs. Each front end builds its window from
+// this and nothing else.
 
 enum class ControlKind { Label, TextBox, PushButton };
 
@@ -24,7 +29,9 @@ struct ControlDescription {
   int width;
   int height;
   int tab_index;
-  std::string_view labelled_by = {};  // for a box: the label that names it
+  std::optional<BoxName> box = {};    // for a text box
+  std::string_view labelled_by = {};  // for a text box: the label naming it
+  Action click = nullptr;             // for a button
 };
 
 struct FormDescription {
@@ -37,14 +44,13 @@ struct FormDescription {
 
 const FormDescription& Form1Description();
 
-// Labels never take the keyboard focus; boxes and buttons do.
-constexpr bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::Label;
-}
+// The controls that take the keyboard focus (labels never do), in the order
+// in which Tab visits them.
+std::vector<const ControlDescription*> FocusOrder(const FormDescription& form);
 
-// The form's controls by tab index: the order in which Tab visits those
-// that take the focus.
-std::vector<const ControlDescription*> InTabOrder(const FormDescription& form);
+// The label that names a box, if any.
+const ControlDescription* LabelOf(const FormDescription& form,
+                                  const ControlDescription& box);
 
 // Layout units: twips to pixels at a given resolution, rounded to nearest.
 // At 96 pixels per inch, one pixel is 15 twips.

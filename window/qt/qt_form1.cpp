@@ -15,11 +15,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <optional>
 #include <utility>
-#include <vector>
 
-#include "window/form1_events.h"
 #include "window/line_breaks.h"
 
 namespace tasa {
@@ -157,31 +156,27 @@ QtForm1::QtForm1(const FormDescription& description) {
   dialog_font.setPointSizeF(kDialogFontPointSize);
   setFont(dialog_font);
 
-  std::vector<std::pair<const ControlDescription*, QWidget*>> built;
-  for (const ControlDescription* control : InTabOrder(description)) {
-    built.emplace_back(control, AddControl(*control));
+  std::map<const ControlDescription*, QWidget*> built;
+  for (const ControlDescription& control : description.controls) {
+    built[&control] = AddControl(control);
   }
 
   // A label that names a box is its buddy, so screen readers announce the
   // box by the label's caption. The captions have no '&', so no access key.
   for (const auto& [control, widget] : built) {
-    if (control->labelled_by.empty()) continue;
-    for (const auto& [other, label] : built) {
-      if (other->name != control->labelled_by) continue;
-      if (auto* buddy_label = qobject_cast<QLabel*>(label))
-        buddy_label->setBuddy(widget);
+    if (const ControlDescription* label = LabelOf(description, *control)) {
+      qobject_cast<QLabel*>(built[label])->setBuddy(widget);
     }
   }
 
   QWidget* previous = nullptr;
-  for (const auto& [control, widget] : built) {
-    if (!TakesFocus(control->kind)) continue;
+  for (const ControlDescription* control : FocusOrder(description)) {
     if (previous == nullptr) {
-      widget->setFocus();
+      built[control]->setFocus();
     } else {
-      setTabOrder(previous, widget);
+      setTabOrder(previous, built[control]);
     }
-    previous = widget;
+    previous = built[control];
   }
 
   setFont(FittingDialogFont(*this));
@@ -201,9 +196,7 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       connect(edit, &QLineEdit::textChanged, edit,
               [edit] { ShowWholeTextWhereItDoesNotFit(edit); });
       edit->installEventFilter(this);
-      if (const auto name = BoxNamed(control.name)) {
-        boxes_[static_cast<int>(*name)].control = edit;
-      }
+      if (control.box) boxes_[static_cast<int>(*control.box)].control = edit;
       widget = edit;
       break;
     }
@@ -211,7 +204,7 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       auto* button = new QPushButton(caption, this);
       // Return and Enter click the focused button, as Space does.
       button->setAutoDefault(true);
-      if (const Action action = ClickActionOf(control.name)) {
+      if (const Action action = control.click) {
         connect(button, &QPushButton::clicked, this,
                 [this, action] { RunAction(action, *this, report_); });
       }
