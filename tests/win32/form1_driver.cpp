@@ -1,7 +1,12 @@
 // Drives the Windows calculator from outside, as a person and as Windows
 // itself would: starts it, finds its window by caption and its controls by
-// their ids, checks layout, captions, tab order, the three buttons, the
-// error report, the executable's resources, and that closing ends it.
+// their ids, checks layout at the system's DPI, captions, tab order, the
+// three buttons, the Spanish error report, pastes, focus after minimizing,
+// the default-button frame, the executable's resources, and that closing
+// ends it. Then it makes a window of its own, in this process, to check what
+// only the window's own process can see: the fonts the controls draw with at
+// 96, 120, 144 and 192 dpi, the Windows 7 fallbacks, tooltips, and the names
+// screen readers give the boxes.
 //
 //   form1_driver CALCULATOR.exe
 //
@@ -9,13 +14,18 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <oleacc.h>
+
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "window/form1_description.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
+#include "window/win32/win32_form1.h"
 
 namespace {
 
@@ -85,36 +95,61 @@ HWND WaitForWindow(const wchar_t* class_name, const wchar_t* caption,
   return nullptr;
 }
 
-// The message box that the calculator shows, if any: its text and buttons.
+// The error report that the calculator shows, if any: its text and the
+// captions of its buttons. It is closed with `key`, and `closed` tells
+// whether that closed it.
 struct SeenBox {
   std::wstring text;
-  int buttons = 0;
+  std::vector<std::wstring> buttons;
+  bool closed = false;
 };
-SeenBox CloseMessageBox(const Calculator& calculator) {
+BOOL CALLBACK ReadReportControl(HWND child, LPARAM seen_box) {
+  auto* seen = reinterpret_cast<SeenBox*>(seen_box);
+  wchar_t class_name[32] = {};
+  GetClassNameW(child, class_name, 32);
+  if (lstrcmpiW(class_name, L"Button") == 0) seen->buttons.push_back(TextOf(child));
+  if (lstrcmpiW(class_name, L"Static") == 0) seen->text += TextOf(child);
+  return TRUE;
+}
+
+SeenBox CloseMessageBox(const Calculator& calculator, WPARAM key = VK_RETURN) {
   SeenBox seen;
   const HWND box =
       WaitForWindow(L"#32770", nullptr, calculator.process.dwProcessId);
   if (box == nullptr) return seen;
-  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t class_name[32] = {};
-    GetClassNameW(child, class_name, 32);
-    if (lstrcmpiW(class_name, L"Button") == 0) ++seen.buttons;
-    if (lstrcmpiW(class_name, L"Static") == 0) seen.text += TextOf(child);
-  }
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EnumChildWindows(box, ReadReportControl, reinterpret_cast<LPARAM>(&seen));
+  // A key goes to the control with the focus.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(calculator.process.dwThreadId, &info);
+  const HWND target = info.hwndFocus != nullptr ? info.hwndFocus : box;
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+  seen.closed = !IsWindow(box);
+  if (!seen.closed) PostMessageW(box, WM_CLOSE, 0, 0);
   for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
   return seen;
 }
 
+// The system's resolution, which the calculator lays itself out for.
+int SystemDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
 void CheckLayout(const Calculator& calculator) {
   const auto& form = tasa::Form1Description();
+  const int dpi = SystemDpi();
+  const auto pixels = [dpi](int twips) { return tasa::TwipsToPixels(twips, dpi); };
   RECT client{};
   GetClientRect(calculator.window, &client);
-  Check(client.right == tasa::TwipsToPixels(form.client_width) &&
-            client.bottom == tasa::TwipsToPixels(form.client_height),
-        "client area is " + std::to_string(client.right) + "x" +
-            std::to_string(client.bottom));
+  Check(client.right == pixels(form.client_width) &&
+            client.bottom == pixels(form.client_height),
+        "client area at " + std::to_string(dpi) + " dpi is " +
+            std::to_string(client.right) + "x" + std::to_string(client.bottom));
   Check(TextOf(calculator.window) == tasa::Widen(form.caption), "caption");
   Check((GetWindowLongW(calculator.window, GWL_STYLE) & WS_THICKFRAME) == 0,
         "fixed frame");
@@ -128,10 +163,10 @@ void CheckLayout(const Calculator& calculator) {
     GetWindowRect(hwnd, &rect);
     MapWindowPoints(nullptr, calculator.window, reinterpret_cast<POINT*>(&rect),
                     2);
-    Check(hwnd != nullptr && rect.left == tasa::TwipsToPixels(control.left) &&
-              rect.top == tasa::TwipsToPixels(control.top) &&
-              rect.right - rect.left == tasa::TwipsToPixels(control.width) &&
-              rect.bottom - rect.top == tasa::TwipsToPixels(control.height),
+    Check(hwnd != nullptr && rect.left == pixels(control.left) &&
+              rect.top == pixels(control.top) &&
+              rect.right - rect.left == pixels(control.width) &&
+              rect.bottom - rect.top == pixels(control.height),
           name + " stands at its place");
     wchar_t class_name[32] = {};
     GetClassNameW(hwnd, class_name, 32);
@@ -182,7 +217,9 @@ void CheckButtons(const Calculator& calculator) {
   Check(seen.text.find(L"11") != std::wstring::npos &&
             seen.text.find(L"División por cero") != std::wstring::npos,
         "zero periods report error 11: " + Utf8(seen.text));
-  Check(seen.buttons == 1, "the report has one button");
+  Check(seen.buttons == std::vector<std::wstring>{L"Aceptar"},
+        "the report's one button reads Aceptar");
+  Check(seen.closed, "Return closes the report");
   Sleep(100);
   Check(IsWindow(calculator.window) && IsWindowVisible(calculator.window),
         "the window is still there after the report");
@@ -190,10 +227,112 @@ void CheckButtons(const Calculator& calculator) {
             calculator.Text("Text3") == L"0,948879293458297",
         "the report changed no box");
 
+  calculator.SetText("Text3", L"abc");
+  PostMessageW(calculator.Control("Command1"), BM_CLICK, 0, 0);
+  Check(CloseMessageBox(calculator, VK_ESCAPE).closed, "Escape closes the report");
+
   SendMessageW(calculator.Control("Command4"), BM_CLICK, 0, 0);
   Check(calculator.Text("Text1").empty() && calculator.Text("Text2").empty() &&
             calculator.Text("Text3").empty(),
         "Borrar empties the three boxes");
+}
+
+// A click of the mouse into a control, as the control hears it.
+void ClickInto(HWND control) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  Sleep(150);
+}
+void PressKey(HWND control, WPARAM key) {
+  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+  Sleep(150);
+}
+
+// Minimizing and restoring the window brings the focus and the caret back
+// to the box being edited.
+void CheckFocusAfterRestore(const Calculator& calculator) {
+  const HWND box = calculator.Control("Text3");
+  ClickInto(box);
+  PostMessageW(box, WM_CHAR, L'9', 1);
+  Sleep(150);
+  PostMessageW(calculator.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Sleep(300);
+  PostMessageW(calculator.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Sleep(300);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(calculator.process.dwThreadId, &info);
+  Check(info.hwndFocus == box && info.hwndCaret == box,
+        "after minimize and restore, focus and caret are back in the box");
+}
+
+// A paste keeps what comes before the first line break, inserted at the
+// caret or over the selection, and the text around it.
+void CheckPastes(const Calculator& calculator) {
+  const struct {
+    const wchar_t* pasted;
+    const char* name;
+    int from, to;  // the selection it replaces in "12"
+    const wchar_t* kept;
+  } pastes[] = {
+      {L"5\n6", "LF", 0, 0, L"512"},         {L"5\r6", "a lone CR", 1, 1, L"152"},
+      {L"5\r\n6", "CR LF", 1, 2, L"15"},     {L"5\u00856", "U+0085", 0, 2, L"5"},
+      {L"5\u20286", "U+2028", 2, 2, L"125"}, {L"5\u20296", "U+2029", 0, 0, L"512"},
+  };
+  const HWND box = calculator.Control("Text2");
+  for (const auto& paste : pastes) {
+    const std::size_t bytes = (wcslen(paste.pasted) + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), paste.pasted, bytes);
+    GlobalUnlock(memory);
+    if (OpenClipboard(nullptr)) {
+      EmptyClipboard();
+      SetClipboardData(CF_UNICODETEXT, memory);
+      CloseClipboard();
+    }
+    calculator.SetText("Text2", L"12");
+    SendMessageW(box, EM_SETSEL, paste.from, paste.to);
+    SendMessageW(box, WM_PASTE, 0, 0);
+    Check(calculator.Text("Text2") == paste.kept,
+          std::string("a paste with ") + paste.name + " keeps " +
+              Utf8(calculator.Text("Text2")));
+  }
+}
+
+// Which buttons show the default-button frame.
+std::vector<std::string> Framed(const Calculator& calculator) {
+  std::vector<std::string> framed;
+  for (const char* name : {"Command1", "Command2", "Command4"}) {
+    if ((GetWindowLongW(calculator.Control(name), GWL_STYLE) & BS_TYPEMASK) ==
+        BS_DEFPUSHBUTTON) {
+      framed.emplace_back(name);
+    }
+  }
+  return framed;
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+  std::string list = ":";
+  for (const std::string& name : names) list += " " + name;
+  return list;
+}
+
+// The frame is on the focused button, which Return clicks, and on none
+// while a box has the focus, where Return clicks nothing.
+void CheckDefaultFrame(const Calculator& calculator) {
+  ClickInto(calculator.Control("Text3"));
+  PressKey(calculator.Control("Text3"), VK_TAB);
+  Check(Framed(calculator) == std::vector<std::string>{"Command1"},
+        "Tab to N.Anual frames it alone" + Listed(Framed(calculator)));
+  ClickInto(calculator.Control("Text2"));
+  Check(Framed(calculator).empty(), "a click into a box leaves no button framed");
+  PressKey(calculator.Control("Text2"), VK_TAB);
+  PressKey(calculator.Control("Text3"), VK_TAB);
+  PressKey(calculator.Control("Command1"), VK_TAB);
+  Check(Framed(calculator) == std::vector<std::string>{"Command2"},
+        "Tab on to N.Mensual moves the frame to it alone" +
+            Listed(Framed(calculator)));
 }
 
 // Return and Space on the focused button click it, through the calculator's
@@ -277,6 +416,166 @@ void CheckResources(const std::wstring& exe) {
   if (module != nullptr) FreeLibrary(module);
 }
 
+// Every caption shows whole in the font its control draws with, made for
+// `dpi` and not scaled twice, and every control stands where the twips put
+// it at that resolution.
+void CheckCaptions(HWND window, UINT dpi, const std::string& where) {
+  const auto pixels = [dpi](int twips) {
+    return tasa::TwipsToPixels(twips, static_cast<int>(dpi));
+  };
+  bool placed = true;
+  bool whole = true;
+  bool sized = true;
+  std::string clipped;
+  for (const ControlDescription& control : tasa::Form1Description().controls) {
+    const HWND hwnd = GetDlgItem(window, tasa::ControlId(control));
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    placed = placed && rect.left == pixels(control.left) &&
+             rect.top == pixels(control.top) &&
+             rect.right - rect.left == pixels(control.width) &&
+             rect.bottom - rect.top == pixels(control.height);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    LOGFONTW look{};
+    GetObjectW(font, sizeof look, &look);
+    sized = sized && std::abs(look.lfHeight) <= MulDiv(8, static_cast<int>(dpi), 72);
+    if (control.kind == ControlKind::TextBox) continue;
+    const HDC dc = GetDC(hwnd);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    const std::wstring caption = tasa::Widen(control.caption);
+    RECT needed{};
+    DrawTextW(dc, caption.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd, dc);
+    RECT room{};
+    GetClientRect(hwnd, &room);
+    // A button's caption stands inside its edges and focus rectangle.
+    const int margin = control.kind == ControlKind::PushButton
+                           ? MulDiv(4, static_cast<int>(dpi), 96)
+                           : 0;
+    if (needed.right > room.right - 2 * margin ||
+        needed.bottom > room.bottom - margin) {
+      whole = false;
+      clipped += " " + std::string(control.name);
+    }
+  }
+  Check(placed, where + ": controls stand where the twips put them");
+  Check(sized, where + ": the font is at most 8 points, made for the DPI once");
+  Check(whole, where + ": every caption shows whole" + clipped);
+}
+
+// The tooltip control the window made, if it made one.
+BOOL CALLBACK FindTooltip(HWND candidate, LPARAM search) {
+  auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(search);
+  wchar_t class_name[32] = {};
+  GetClassNameW(candidate, class_name, 32);
+  if (lstrcmpiW(class_name, TOOLTIPS_CLASSW) == 0 &&
+      GetWindow(candidate, GW_OWNER) == found->first) {
+    found->second = candidate;
+  }
+  return TRUE;
+}
+HWND TooltipOf(HWND window) {
+  std::pair<HWND, HWND> search(window, nullptr);
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltip,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+std::wstring TooltipText(HWND window, HWND box) {
+  const HWND tooltip = TooltipOf(window);
+  if (tooltip == nullptr) return L"(no tooltip)";
+  wchar_t text[128] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
+  tool.lpszText = text;
+  SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+// IAccessible's id, written out: MinGW's oleacc import library gives the
+// address of a jump into the DLL under that name.
+constexpr IID kAccessibleId = {0x618736e0, 0x3c3d, 0x11cf,
+                               {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// What a screen reader calls a control, through oleacc's own proxies.
+std::wstring AccessibleName(HWND control) {
+  IUnknown* unknown = nullptr;
+  std::wstring name = L"(none)";
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                        IID_IUnknown,
+                                        reinterpret_cast<void**>(&unknown)))) {
+    return name;
+  }
+  IAccessible* accessible = nullptr;
+  if (SUCCEEDED(unknown->QueryInterface(kAccessibleId,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(accessible->get_accName(self, &text)) && text != nullptr) {
+      name = text;
+      SysFreeString(text);
+    }
+    accessible->Release();
+  }
+  unknown->Release();
+  return name;
+}
+
+// A window of the driver's own, for what only its own process sees.
+void CheckOwnWindow() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  tasa::Win32Form1 form(instance);
+  Check(form.handle() != nullptr, "a window made in this process");
+  if (form.handle() == nullptr) return;
+  ShowWindow(form.handle(), SW_SHOWNOACTIVATE);
+  const auto box = [&form](const char* name) {
+    return GetDlgItem(form.handle(), tasa::ControlId(Described(name)));
+  };
+
+  for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+    RECT suggested{};
+    GetWindowRect(form.handle(), &suggested);
+    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    CheckCaptions(form.handle(), dpi, "at " + std::to_string(dpi) + " dpi");
+  }
+
+  // Without the per-monitor functions of Windows 10, as on Windows 7.
+  tasa::Win32Form1 windows7(instance, tasa::Dpi::OfWindows7());
+  RECT client{};
+  GetClientRect(windows7.handle(), &client);
+  const int dpi = SystemDpi();
+  Check(client.right == tasa::TwipsToPixels(4290, dpi) &&
+            client.bottom == tasa::TwipsToPixels(3735, dpi),
+        "with Windows 7's functions the client area is right too");
+  CheckCaptions(windows7.handle(), static_cast<UINT>(dpi), "with Windows 7's functions");
+
+  // A text wider than its box is its tooltip, whole; one that fits is not.
+  form.Box(tasa::BoxName::Text1).WriteText("1,6358287111889E+45");
+  Check(TooltipText(form.handle(), box("Text1")) == L"1,6358287111889E+45",
+        "an exponent that does not fit shows whole in the tooltip");
+  form.Box(tasa::BoxName::Text1).WriteText("5");
+  Check(TooltipText(form.handle(), box("Text1")).empty(),
+        "a text that fits has no tooltip");
+
+  CoInitialize(nullptr);
+  for (const auto& [name, label] :
+       {std::pair{"Text1", L"Tasa Norvanta Anual"},
+        std::pair{"Text2", L"Periodos Capitalizacion"},
+        std::pair{"Text3", L"Tasa Norvanta Mensual"}}) {
+    const std::wstring said = AccessibleName(box(name));
+    Check(said == label, std::string("a screen reader names ") + name + " \"" +
+                             Utf8(said) + "\"");
+  }
+  CoUninitialize();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -284,6 +583,7 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("usage: form1_driver CALCULATOR.exe\n");
     return 2;
   }
+  SetProcessDPIAware();  // see the screen as the calculator does
   const std::wstring exe = argv[1];
   Calculator calculator;
   STARTUPINFOW startup{};
@@ -306,6 +606,9 @@ int wmain(int argc, wchar_t* argv[]) {
     CheckFocusAndTabOrder(calculator);
     CheckButtons(calculator);
     CheckKeys(calculator);
+    CheckFocusAfterRestore(calculator);
+    CheckPastes(calculator);
+    CheckDefaultFrame(calculator);
     PostMessageW(calculator.window, WM_CLOSE, 0, 0);
   }
   const bool ended =
@@ -318,6 +621,7 @@ int wmain(int argc, wchar_t* argv[]) {
   CloseHandle(calculator.process.hProcess);
 
   CheckResources(exe);
+  CheckOwnWindow();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

@@ -3,9 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "window/form1_events.h"
+#include "window/line_breaks.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
 
@@ -15,6 +14,12 @@ namespace {
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconResource = 1;
+
+// The layout was drawn for the classic 8-point dialog font: it is made at
+// that size for the window's DPI, and smaller, in half points down to 6,
+// only where a caption would not show whole in it.
+constexpr int kDialogHalfPoints = 16;
+constexpr int kSmallestHalfPoints = 12;
 
 const wchar_t* ClassOf(ControlKind kind) {
   switch (kind) {
@@ -36,12 +41,35 @@ DWORD StyleOf(ControlKind kind) {
     case ControlKind::TextBox:
       return kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
     case ControlKind::PushButton:
-      return kChild | WS_TABSTOP | BS_PUSHBUTTON;
+      // BS_NOTIFY: the window hears when a button takes the focus.
+      return kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
   }
   return kChild;
 }
 
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+// The order in which the controls are made. Tab follows it among the
+// controls that take the focus, so those come in focus order; and Windows,
+// and screen readers with it, names an edit control after the static control
+// made just before it, so each box's label comes right before the box. The
+// other labels come last.
+std::vector<const ControlDescription*> CreationOrder(
+    const FormDescription& form) {
+  std::vector<const ControlDescription*> order;
+  for (const ControlDescription* control : FocusOrder(form)) {
+    if (const ControlDescription* label = LabelOf(form, *control)) {
+      order.push_back(label);
+    }
+    order.push_back(control);
+  }
+  for (const ControlDescription& control : form.controls) {
+    if (std::ranges::find(order, &control) == order.end()) {
+      order.push_back(&control);
+    }
+  }
+  return order;
+}
+
+bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
@@ -54,29 +82,83 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
       LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kForm1ClassName;
-  RegisterClassExW(&window_class);
+  return RegisterClassExW(&window_class) != 0 ||
+         GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1,
+                    L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Pastes what comes before the first line break of the clipboard's text at
+// the caret: the edit control itself would keep a lone CR, U+0085, U+2028
+// or U+2029 inside the box, unseen.
+void PasteFirstLine(HWND box) {
+  if (!OpenClipboard(box)) return;
+  std::wstring text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  text.erase(std::ranges::find_if(text, [](wchar_t c) { return IsLineBreak(c); }),
+             text.end());
+  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
+                         UINT_PTR, DWORD_PTR) {
+  if (message == WM_PASTE) {
+    PasteFirstLine(box);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, BoxProc, 0);
+  return DefSubclassProc(box, message, w, l);
+}
+
+// The width of `text` in the font `window` draws with.
+int TextWidth(HWND window, const std::wstring& text) {
+  const HDC dc = GetDC(window);
+  const HGDIOBJ previous = SelectObject(
+      dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return extent.cx;
 }
 
 }  // namespace
 
-void Win32MessageBoxReport::Show(const RunTimeError& error) {
-  MessageBoxW(owner, Widen(ErrorReportText(error)).c_str(),
-              Widen(kErrorReportTitle).c_str(), MB_OK | MB_ICONERROR);
-}
-
-Win32Form1::Win32Form1(HINSTANCE instance, const FormDescription& description)
-    : description_(description) {
-  const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX),
-                                             ICC_STANDARD_CLASSES};
+Win32Form1::Win32Form1(HINSTANCE instance, const Dpi& dpi,
+                       const FormDescription& description)
+    : dpi_(dpi), description_(description), instance_(instance) {
+  const INITCOMMONCONTROLSEX common_controls{
+      sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&common_controls);
-  RegisterFormClass(instance, WindowProc);
+  if (!RegisterFormClass(instance, WindowProc)) {
+    startup_error_ = GetLastError();
+    return;
+  }
   window_ =
       CreateWindowExW(0, kForm1ClassName, Widen(description.caption).c_str(),
                       kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  if (window_ == nullptr || !CreateControls(instance)) {
+    startup_error_ = GetLastError();
+    if (startup_error_ == ERROR_SUCCESS) startup_error_ = ERROR_INVALID_HANDLE;
+    if (window_ != nullptr) DestroyWindow(window_);
+    window_ = nullptr;
+    return;
+  }
   report_.owner = window_;
-  CreateControls(instance);
-  LayOut(GetDpiForWindow(window_));
+  LayOut(dpi_.OfWindow(window_));
 }
 
 Win32Form1::~Win32Form1() {
@@ -86,36 +168,33 @@ Win32Form1::~Win32Form1() {
   }
 }
 
-void Win32Form1::CreateControls(HINSTANCE instance) {
-  // Tab moves through the controls in creation order, so they are made in
-  // the order of their tab indexes.
-  for (const ControlDescription* control : InTabOrder(description_)) {
-    controls_.emplace_back(control, nullptr);
-  }
-
-  for (auto& [control, hwnd] : controls_) {
-    hwnd = CreateWindowExW(
+bool Win32Form1::CreateControls(HINSTANCE instance) {
+  for (const ControlDescription* control : CreationOrder(description_)) {
+    const HWND hwnd = CreateWindowExW(
         control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
         ClassOf(control->kind), Widen(control->caption).c_str(),
         StyleOf(control->kind), 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(*control))),
         instance, nullptr);
+    if (hwnd == nullptr) return false;
+    controls_.emplace_back(control, hwnd);
     if (control->kind == ControlKind::TextBox) {
       SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // no length limit
-      if (const auto name = BoxNamed(control->name)) {
-        boxes_[static_cast<int>(*name)].control = hwnd;
-      }
+      SetWindowSubclass(hwnd, BoxProc, 0, 0);
     }
-    if (focus_ == nullptr && TakesFocus(control->kind)) focus_ = hwnd;
+    if (control->box) boxes_[static_cast<int>(*control->box)].control = hwnd;
+    if (focus_ == nullptr && control->kind != ControlKind::Label) focus_ = hwnd;
   }
+  return true;
 }
 
 // Whether every label's and button's caption shows whole in `font`.
 bool Win32Form1::CaptionsFit(HFONT font, UINT dpi) const {
   const HDC dc = GetDC(window_);
   const HGDIOBJ previous = SelectObject(dc, font);
-  // A button draws its caption inside its edge and a focus rectangle.
-  const int button_margin = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi) + 4;
+  // A button draws its caption inside its edges and a focus rectangle.
+  const int button_margin = 2 * dpi_.Metric(SM_CXEDGE, dpi) + 4;
+  const int button_margin_y = 2 * dpi_.Metric(SM_CYEDGE, dpi);
   bool fit = true;
   for (const auto& [control, hwnd] : controls_) {
     if (control->kind == ControlKind::TextBox) continue;
@@ -123,35 +202,42 @@ bool Win32Form1::CaptionsFit(HFONT font, UINT dpi) const {
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()),
                           &extent);
-    int room = TwipsToPixels(control->width, static_cast<int>(dpi));
-    if (control->kind == ControlKind::PushButton) room -= button_margin;
-    fit = fit && extent.cx <= room &&
-          extent.cy <= TwipsToPixels(control->height, static_cast<int>(dpi));
+    int width = TwipsToPixels(control->width, static_cast<int>(dpi));
+    int height = TwipsToPixels(control->height, static_cast<int>(dpi));
+    if (control->kind == ControlKind::PushButton) {
+      width -= button_margin;
+      height -= button_margin_y;
+    }
+    fit = fit && extent.cx <= width && extent.cy <= height;
   }
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
   return fit;
 }
 
-// Places the window's client area and every control at `dpi`, in the
-// default GUI font scaled to it, made smaller only where a caption would
-// not show whole in it.
+// The message font's face at 8 points for `dpi`, made for that DPI and not
+// scaled again, in half points smaller while a caption would not fit.
+Win32Form1::UniqueFont Win32Form1::FittingFont(UINT dpi) const {
+  LOGFONTW look{};
+  look.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring face = dpi_.MessageFontFace(dpi);
+  face.copy(look.lfFaceName, LF_FACESIZE - 1);
+  UniqueFont font;
+  for (int half_points = kDialogHalfPoints; half_points >= kSmallestHalfPoints;
+       --half_points) {
+    look.lfHeight = -MulDiv(half_points, static_cast<int>(dpi), 2 * 72);
+    font.reset(CreateFontIndirectW(&look));
+    if (CaptionsFit(font.get(), dpi)) break;
+  }
+  return font;
+}
+
+// Places the window's client area and every control at `dpi`.
 void Win32Form1::LayOut(UINT dpi) {
   const auto pixels = [dpi](int twips) {
     return TwipsToPixels(twips, static_cast<int>(dpi));
   };
-
-  LOGFONTW look{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look);
-  look.lfHeight = MulDiv(look.lfHeight, static_cast<int>(dpi), 96);
-  UniqueFont font(CreateFontIndirectW(&look));
-  const int smallest = MulDiv(look.lfHeight, 3, 4);
-  while (!CaptionsFit(font.get(), dpi) &&
-         std::abs(look.lfHeight) > std::abs(smallest)) {
-    look.lfHeight += look.lfHeight < 0 ? 1 : -1;  // one pixel smaller
-    font.reset(CreateFontIndirectW(&look));
-  }
-
+  UniqueFont font = FittingFont(dpi);
   for (const auto& [control, hwnd] : controls_) {
     MoveWindow(hwnd, pixels(control->left), pixels(control->top),
                pixels(control->width), pixels(control->height), TRUE);
@@ -160,9 +246,10 @@ void Win32Form1::LayOut(UINT dpi) {
   // The controls have let go of the previous font only now.
   font_ = std::move(font);
 
-  RECT frame{0, 0, pixels(description_.client_width),
-             pixels(description_.client_height)};
-  AdjustWindowRectExForDpi(&frame, kFrameStyle, FALSE, 0, dpi);
+  const RECT frame =
+      dpi_.Frame({0, 0, pixels(description_.client_width),
+                  pixels(description_.client_height)},
+                 kFrameStyle, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
                frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -174,11 +261,59 @@ TextBox& Win32Form1::Box(BoxName name) {
 
 void Win32Form1::Clicked(HWND control) {
   for (const auto& [description, hwnd] : controls_) {
-    if (hwnd != control) continue;
-    if (const Action action = ClickActionOf(description->name)) {
-      RunAction(action, *this, report_);
+    if (hwnd == control && description->click != nullptr) {
+      RunAction(description->click, *this, report_);
     }
   }
+}
+
+// Remembers the control with the focus, for when the window gets it back
+// (after minimizing it, say), and keeps the default-button frame honest:
+// only a focused button has it, and Return clicks that one; while a box has
+// the focus, no button looks like Return would click it.
+void Win32Form1::FocusMoved(HWND control) {
+  focus_ = control;
+  for (const auto& [description, hwnd] : controls_) {
+    if (description->kind != ControlKind::PushButton) continue;
+    const DWORD style = hwnd == control ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) != style) {
+      SendMessageW(hwnd, BM_SETSTYLE, style | BS_NOTIFY, TRUE);
+    }
+  }
+}
+
+// A box shows the beginning of a text too long for it; the whole text is
+// then its tooltip. The tooltip control is made only when first needed.
+void Win32Form1::TextChanged(HWND box) {
+  std::wstring text = TextOf(box);
+  RECT client{};
+  GetClientRect(box, &client);
+  const auto margins =
+      static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
+  const int room = client.right - LOWORD(margins) - HIWORD(margins);
+  const bool fits = TextWidth(box, text) <= room;
+  if (fits && tooltip_ == nullptr) return;
+
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
+  if (tooltip_ == nullptr) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    for (const EditBox& each : boxes_) {
+      tool.uId = reinterpret_cast<UINT_PTR>(each.control);
+      tool.lpszText = const_cast<wchar_t*>(L"");
+      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    tool.uId = reinterpret_cast<UINT_PTR>(box);
+  }
+  if (fits) text.clear();  // an empty tip is never shown
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM w,
@@ -200,10 +335,20 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_COMMAND: {
       const auto control = reinterpret_cast<HWND>(l);
-      if (HIWORD(w) == BN_CLICKED && control != nullptr &&
-          GetParent(control) == window_) {
-        Clicked(control);
-        return 0;
+      if (control != nullptr && GetParent(control) == window_) {
+        switch (HIWORD(w)) {
+          case BN_CLICKED:
+            Clicked(control);
+            return 0;
+          case BN_SETFOCUS:
+          case EN_SETFOCUS:
+            FocusMoved(control);
+            return 0;
+          case EN_CHANGE:
+            TextChanged(control);
+            return 0;
+        }
+        break;
       }
       // Return or Enter, which the dialog manager turns into IDOK, clicks
       // the button that has the focus.
@@ -218,16 +363,17 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       break;
     }
-    // Like a dialog, the window hands the focus back to the control that
-    // had it when the window is activated again.
-    case WM_ACTIVATE:
-      if (LOWORD(w) == WA_INACTIVE) {
-        const HWND focused = GetFocus();
-        if (focused != nullptr && IsChild(window_, focused)) focus_ = focused;
-      }
-      break;
     case WM_SETFOCUS:
       if (focus_ != nullptr) SetFocus(focus_);
+      return 0;
+    // The dialog manager asks for the default button when Tab moves the
+    // focus: it is the focused button, or none.
+    case DM_GETDEFID:
+      for (const auto& [description, hwnd] : controls_) {
+        if (hwnd == focus_ && description->kind == ControlKind::PushButton) {
+          return MAKELRESULT(ControlId(*description), DC_HASDEFID);
+        }
+      }
       return 0;
     case WM_DPICHANGED: {
       LayOut(HIWORD(w));

@@ -10,32 +10,29 @@
 #include <vector>
 
 #include "actions/form.h"
-#include "actions/run_action.h"
-#include "runtime/error_report.h"
 #include "window/control_box.h"
 #include "window/form1_description.h"
+#include "window/win32/dpi.h"
+#include "window/win32/error_dialog.h"
 
 namespace tasa {
 
-// Shows a run-time error in a MessageBoxW over the window.
-class Win32MessageBoxReport final : public ErrorReport {
- public:
-  void Show(const RunTimeError& error) override;
-  HWND owner = nullptr;
-};
-
 // The main window with the plain Windows API, built from the window
 // description: STATIC labels, EDIT boxes and push BUTTONs, each with the
-// child id ControlId() gives it, laid out in twips at the monitor's real DPI.
+// child id ControlId() gives it, laid out in twips at the window's DPI.
 class Win32Form1 final : public Form {
  public:
-  explicit Win32Form1(HINSTANCE instance,
+  explicit Win32Form1(HINSTANCE instance, const Dpi& dpi = Dpi::OfThisWindows(),
                       const FormDescription& description = Form1Description());
   ~Win32Form1() override;
   Win32Form1(const Win32Form1&) = delete;
   Win32Form1& operator=(const Win32Form1&) = delete;
 
+  // The window, or nullptr when it could not be made; then `startup_error`
+  // holds Windows' error code.
   HWND handle() const { return window_; }
+  DWORD startup_error() const { return startup_error_; }
+
   TextBox& Box(BoxName name) override;
 
  private:
@@ -51,18 +48,25 @@ class Win32Form1 final : public Form {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w,
                                      LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
-  void CreateControls(HINSTANCE instance);
+  bool CreateControls(HINSTANCE instance);
   void LayOut(UINT dpi);
+  UniqueFont FittingFont(UINT dpi) const;
   bool CaptionsFit(HFONT font, UINT dpi) const;
   void Clicked(HWND control);
+  void FocusMoved(HWND control);
+  void TextChanged(HWND box);
 
+  const Dpi dpi_;
   const FormDescription& description_;
+  HINSTANCE instance_;
   HWND window_ = nullptr;
+  DWORD startup_error_ = ERROR_SUCCESS;
   std::vector<std::pair<const ControlDescription*, HWND>> controls_;
   std::array<EditBox, 3> boxes_;
-  HWND focus_ = nullptr;  // the control that gets the focus back on activation
+  HWND focus_ = nullptr;    // the control that has, or last had, the focus
+  HWND tooltip_ = nullptr;  // made when a box's text first does not fit it
   UniqueFont font_;
-  Win32MessageBoxReport report_;
+  Win32ErrorReport report_;
 };
 
 }  // namespace tasa
