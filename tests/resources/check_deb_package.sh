@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree and checks it as a person
+# installing it would meet it: its contents and control fields, lintian,
+# the desktop entry and metainfo once extracted, and that the extracted
+# program starts, shows its window and ends with exit code 0.
+#   check_deb_package.sh BUILD_DIR WINDOW_PROBE WORK_DIR
+set -euo pipefail
+build=$1
+probe=$2
+work=$3
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$work"
+mkdir -p "$work"
+cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(ls "$work"/tasa-efectiva_*.deb)
+status=0
+fail() { echo "$1"; status=1; }
+
+id=org.example.tasa.TasaEfectiva
+contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+for file in usr/bin/tasa-efectiva usr/share/applications/$id.desktop \
+            usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/tasa-efectiva.1.gz \
+            usr/share/doc/tasa-efectiva/copyright usr/share/doc/tasa-efectiva/changelog.gz \
+            usr/share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/$id.png \
+            usr/share/icons/hicolor/scalable/apps/$id.svg; do
+  grep -qxF "./$file" <<<"$contents" || fail "missing from the package: $file"
+done
+[[ $(dpkg-deb -f "$deb" Package) == tasa-efectiva ]] || fail "package name"
+[[ $(dpkg-deb -f "$deb" Version) == 1.0.0 ]] || fail "version"
+# Worked out from the binary by dpkg-shlibdeps, not written by hand.
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>=' || fail "run-time dependencies"
+
+complaints=$(lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
+[[ -z "$complaints" ]] || fail "lintian: $complaints"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "metainfo"
+bash "$here/../x11/x11_window_test.sh" "$probe" "$root/usr/bin/tasa-efectiva" \
+  "$work/extracted-program.png" || fail "the extracted program"
+exit $status
