@@ -7,6 +7,9 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
 # comma, and clang with its sanitizer and libFuzzer run times.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
   libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev)
+# The packages: dpkg-shlibdeps works out the Debian package's dependencies,
+# wixl (msitools) builds the Windows installers.
+PACKAGING_PACKAGES=(dpkg-dev wixl)
 # The Windows executables: the MinGW-w64 cross compilers.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64)

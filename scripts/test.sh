@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds and runs every test, in five builds: Release; the same suite with
-# AddressSanitizer and UndefinedBehaviorSanitizer; a bounded fuzz run; and
-# the 32-bit and 64-bit Windows executables, driven under Wine.
+# Builds and runs every test, in five builds: Release (with the Debian
+# package); the same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
+# a bounded fuzz run; and the 32-bit and 64-bit Windows executables and
+# installers, driven under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 
-packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
-  "${WINDOWS_TEST_PACKAGES[@]}")
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+  "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}")
 runs_32_bit=no
 if bash scripts/runs-32-bit.sh; then
   runs_32_bit=yes

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds every package into build/packages/: the Debian package, and the
+# Windows installers for the 64-bit and the 32-bit executable.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}" \
+  "${WINDOWS_BUILD_PACKAGES[@]}"
+jobs=$(nproc)
+out=$PWD/build/packages
+mkdir -p "$out"
+
+cmake -S . -B build/app -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF -DTASA_BUILD_BENCH=OFF
+cmake --build build/app --parallel "$jobs"
+(cd build/app && cpack -B "$out/deb" >/dev/null)
+mv "$out"/deb/tasa-efectiva_*.deb "$out"/
+rm -rf "$out/deb"
+
+for target in x86_64:win64 i686:win32; do
+  build=build/${target##*:}
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake"
+  cmake --build "$build" --parallel "$jobs" --target installer
+  cp "$build"/window/win32/installer/TasaEfectiva-*.msi "$out"/
+done
+ls -l "$out"
