@@ -73,10 +73,12 @@ Decimal PlusOne(const Decimal& value) {
   // Both in whole units of 10^low: the last digit of value and the units.
   const std::int64_t low = std::min<std::int64_t>(value.exponent, 0);
   const std::string magnitude =
-      value.digits + std::string(static_cast<std::size_t>(value.exponent - low), '0');
+      value.digits +
+      std::string(static_cast<std::size_t>(value.exponent - low), '0');
   std::string one(static_cast<std::size_t>(1 - low), '0');
   one.front() = '1';
-  if (!value.negative) return MakeDecimal(false, AddWhole(magnitude, one, false), low);
+  if (!value.negative)
+    return MakeDecimal(false, AddWhole(magnitude, one, false), low);
   // value + 1 = 1 - |value|
   if (CompareWhole(magnitude, one) > 0)
     return MakeDecimal(true, AddWhole(magnitude, one, true), low);
@@ -96,7 +98,8 @@ Quad ToQuad(const Decimal& value) {
       whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
     }
     std::uint64_t power = 1;
-    for (auto k = value.exponent < 0 ? -value.exponent : value.exponent; k > 0; --k)
+    for (auto k = value.exponent < 0 ? -value.exponent : value.exponent; k > 0;
+         --k)
       power *= 10;
     const Quad magnitude = value.exponent < 0 ? Quad(whole) / Quad(power)
                                               : Quad(whole) * Quad(power);

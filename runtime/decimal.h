@@ -28,7 +28,7 @@ struct Decimal {
 Decimal MakeDecimal(bool negative, std::string digits, std::int64_t exponent);
 
 // Exact arithmetic on the written digits.
-Decimal Hundredth(Decimal value);     // value / 100
+Decimal Hundredth(Decimal value);       // value / 100
 Decimal PlusOne(const Decimal& value);  // value + 1
 
 // The value, correctly rounded to a Quad.

@@ -213,9 +213,9 @@ Scientific RoundedTo15(Scientific number, bool up) {
 
 // Rounded to 15 digits, ties to even. 21 digits tell which way unless they
 // lie next to a tie; then all 34 do, and within 10^4 units of the 34th
-// (10^-29 of the value) of a tie, it is a tie: a computed result is never
-// that close to one unless it is exactly on it. Writing 21 digits is much
-// quicker than writing 34.
+// (10^-29 of the value) of a tie, it is taken for the tie: a computed result
+// carries a smaller error than that, and 113 bits cannot tell a value that
+// close from the tie. Writing 21 digits is much quicker than writing 34.
 Scientific RoundedTo15(Quad value) {
   Scientific number = DigitsOf(value, 21);
   AgainstTie against = Compare(number, 1);

@@ -27,8 +27,8 @@ Decimal TextToNumber(std::string_view text);
 // largest double are rounded toward zero instead, so that the text is never
 // beyond the range of a double.
 // `value` may be a computed result that carries a tiny error: one that lies
-// within 10^-29 of a tie between two 15-digit numbers is taken to be that
-// tie. The result never depends on the process locale.
+// within 10^-29 of a tie between two 15-digit numbers is taken for that tie.
+// The result never depends on the process locale.
 std::string NumberToText(Quad value);
 
 }  // namespace tasa

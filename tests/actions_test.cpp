@@ -212,8 +212,10 @@ TEST(Actions, RoundTripsComeBackToTheTypedRate) {
     FakeForm there(annual_first ? " " : trip.rate, trip.periods,
                    annual_first ? trip.rate : " ");
     trip.there(there);
-    const std::string& in_between = annual_first ? there.box1.text : there.box3.text;
-    EXPECT_EQ(in_between, trip.in_between) << trip.rate << " over " << trip.periods;
+    const std::string& in_between =
+        annual_first ? there.box1.text : there.box3.text;
+    EXPECT_EQ(in_between, trip.in_between)
+        << trip.rate << " over " << trip.periods;
 
     FakeForm back(annual_first ? in_between : " ", trip.periods,
                   annual_first ? " " : in_between);
@@ -240,11 +242,12 @@ TEST(RunAction, ReportsEveryOtherFailureAsARunTimeError) {
   ErrorRecorder report;
   FakeForm form;
   EXPECT_FALSE(RunAction([](Form&) { throw std::bad_alloc(); }, form, report));
-  EXPECT_FALSE(RunAction([](Form&) { throw std::out_of_range("x"); }, form, report));
+  EXPECT_FALSE(
+      RunAction([](Form&) { throw std::out_of_range("x"); }, form, report));
   EXPECT_FALSE(RunAction([](Form&) { throw 42; }, form, report));
-  EXPECT_EQ(report.shown, (std::vector<ErrorKind>{ErrorKind::OutOfMemory,
-                                                  ErrorKind::Internal,
-                                                  ErrorKind::Internal}));
+  EXPECT_EQ(report.shown,
+            (std::vector<ErrorKind>{ErrorKind::OutOfMemory, ErrorKind::Internal,
+                                    ErrorKind::Internal}));
 }
 
 TEST(RunTimeError, NumbersAndDescriptionsAreStable) {

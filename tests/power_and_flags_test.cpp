@@ -18,15 +18,21 @@ namespace {
 using testing::ErrorRaisedBy;
 
 Base BaseOf(const char* rate) { return OnePlus(Hundredth(TextToNumber(rate))); }
-Exponent WholeExponent(int value) { return {Quad(value), true, value % 2 != 0}; }
+Exponent WholeExponent(int value) {
+  return {Quad(value), true, value % 2 != 0};
+}
 
 TEST(Decimal, AddsOneExactly) {
   const struct {
     const char* value;
     const char* plus_one;
   } cases[] = {
-      {"0", "1"},         {"-1", "0"},          {"-0,25", "0,75"},
-      {"-2", "-1"},       {"99,5", "100,5"},    {"1e3", "1001"},
+      {"0", "1"},
+      {"-1", "0"},
+      {"-0,25", "0,75"},
+      {"-2", "-1"},
+      {"99,5", "100,5"},
+      {"1e3", "1001"},
       {"-1,000000000000000000000000001", "-1e-27"},
       {"1e-30", "1,000000000000000000000000000001"},
       {"-0,999999999999999999999", "1e-21"},
@@ -46,12 +52,14 @@ TEST(Decimal, KnowsWhenAReciprocalIsWhole) {
     bool whole;
     bool odd;
   } cases[] = {
-      {"1", true, true},     {"-1", true, true},    {"0,5", true, false},
-      {"0,2", true, true},   {"0,25", true, false}, {"0,04", true, true},
+      {"1", true, true},     {"-1", true, true},
+      {"0,5", true, false},  {"0,2", true, true},
+      {"0,25", true, false}, {"0,04", true, true},
       {"1e-5", true, false}, {"0,0008", true, false},
-      {"12", false, false},  {"3", false, false},   {"0,3", false, false},
-      {"0,333333333333333", false, false},  {"10", false, false},
-      {"5", false, false},   {"0", false, false},
+      {"12", false, false},  {"3", false, false},
+      {"0,3", false, false}, {"0,333333333333333", false, false},
+      {"10", false, false},  {"5", false, false},
+      {"0", false, false},
   };
   for (const auto& c : cases) {
     const Wholeness wholeness = ReciprocalWholeness(TextToNumber(c.value));
@@ -79,10 +87,10 @@ TEST(PowerMinusOne, ComputesRealPowersLessOne) {
     Exponent exponent;
     double expected;
   } cases[] = {
-      {"100", WholeExponent(10), 1023},      {"-300", WholeExponent(3), -9},
-      {"-150", WholeExponent(-2), 3},        {"-100", WholeExponent(0), 0},
-      {"-100", WholeExponent(3), -1},        {"-300", WholeExponent(0), 0},
-      {"300", {-0.5, false, false}, -0.5},   {"21", {0.5, false, false}, 0.1},
+      {"100", WholeExponent(10), 1023},    {"-300", WholeExponent(3), -9},
+      {"-150", WholeExponent(-2), 3},      {"-100", WholeExponent(0), 0},
+      {"-100", WholeExponent(3), -1},      {"-300", WholeExponent(0), 0},
+      {"300", {-0.5, false, false}, -0.5}, {"21", {0.5, false, false}, 0.1},
       {"-50", WholeExponent(2000), -1},  // underflow is not a fault
   };
   for (const auto& c : cases) {
@@ -97,7 +105,8 @@ TEST(PowerMinusOne, ComputesRealPowersLessOne) {
             2);
   EXPECT_EQ(static_cast<double>(
                 PowerMinusOne(BaseOf("-200,0000000000000000000000000001"),
-                              WholeExponent(2)) * 1e30),
+                              WholeExponent(2)) *
+                1e30),
             2);
 }
 
@@ -106,12 +115,14 @@ TEST(PowerMinusOne, RefusesPowersWithoutARealResult) {
               PowerMinusOne(BaseOf("-900"), {Quad(1) / 3, false, false});
             }),
             ErrorKind::InvalidOperation);
-  EXPECT_EQ(ErrorRaisedBy([] {
-              PowerMinusOne(BaseOf("-100,000000000000001"), {0.5, false, false});
-            }),
-            ErrorKind::InvalidOperation);
-  EXPECT_EQ(ErrorRaisedBy([] { PowerMinusOne(BaseOf("-100"), WholeExponent(-1)); }),
-            ErrorKind::DivisionByZero);
+  EXPECT_EQ(
+      ErrorRaisedBy([] {
+        PowerMinusOne(BaseOf("-100,000000000000001"), {0.5, false, false});
+      }),
+      ErrorKind::InvalidOperation);
+  EXPECT_EQ(
+      ErrorRaisedBy([] { PowerMinusOne(BaseOf("-100"), WholeExponent(-1)); }),
+      ErrorKind::DivisionByZero);
   EXPECT_EQ(ErrorRaisedBy([] {
               PowerMinusOne(BaseOf("-100"), {-0.5, false, false});
             }),

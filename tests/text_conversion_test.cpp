@@ -64,8 +64,12 @@ TEST(TextToNumber, ReadsWhatPeopleType) {
       {"1,7976931348623157e308", std::numeric_limits<double>::max()},
       {"4e-320", 4e-320},  // subnormal, kept as it is
       // No-break spaces around a number, as copied from a web page.
-      {"\xC2\xA0" "12\xC2\xA0", 12},
-      {"\xE2\x80\xAF" "-1,5 \t\xE2\x80\xAF", -1.5},
+      {"\xC2\xA0"
+       "12\xC2\xA0",
+       12},
+      {"\xE2\x80\xAF"
+       "-1,5 \t\xE2\x80\xAF",
+       -1.5},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
@@ -83,7 +87,8 @@ TEST(TextToNumber, KeepsEveryDigitAsWritten) {
       {"-100,000000000000001", true, "100000000000000001", -15},
       {"001200", false, "12", 2},
       {"1,2300e-5", false, "123", -7},
-      {"12345678901234567890123456789", false, "12345678901234567890123456789", 0},
+      {"12345678901234567890123456789", false, "12345678901234567890123456789",
+       0},
       {" -0 ", true, "", 0},
   };
   for (const auto& c : cases) {
@@ -148,8 +153,10 @@ TEST(TextToNumber, RejectsTextThatIsNotANumber) {
            "\n12",
            "12\r\n",
            "\xEF\xBC\x91\xEF\xBC\x92" /* fullwidth digits */,
-           "1\xC2\xA0" "000" /* a no-break space inside */,
-           "1\xE2\x80\xAF" "000" /* a narrow one */,
+           "1\xC2\xA0"
+           "000" /* a no-break space inside */,
+           "1\xE2\x80\xAF"
+           "000" /* a narrow one */,
            std::string("1\0"
                        "2",
                        3)}) {

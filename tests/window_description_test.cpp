@@ -63,7 +63,8 @@ TEST(WindowDescription, EveryBoxIsNamedByALabelOnItsRowAndBoundToItsBox) {
 TEST(WindowDescription, OnlyTheThreeButtonsHaveClickActions) {
   std::vector<std::pair<std::string_view, Action>> clicks;
   for (const ControlDescription& control : Form1Description().controls) {
-    if (control.click != nullptr) clicks.emplace_back(control.name, control.click);
+    if (control.click != nullptr)
+      clicks.emplace_back(control.name, control.click);
     if (control.kind != ControlKind::TextBox) {
       EXPECT_FALSE(control.box.has_value()) << control.name;
     }

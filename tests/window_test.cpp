@@ -290,8 +290,8 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("kept");
     const std::pair<QString, QString> breaks[] = {
-        {u"\n"_qs, u"LF"_qs},          {u"\r"_qs, u"CR"_qs},
-        {u"\r\n"_qs, u"CR LF"_qs},     {u"\u0085"_qs, u"U+0085"_qs},
+        {u"\n"_qs, u"LF"_qs},         {u"\r"_qs, u"CR"_qs},
+        {u"\r\n"_qs, u"CR LF"_qs},    {u"\u0085"_qs, u"U+0085"_qs},
         {u"\u2028"_qs, u"U+2028"_qs}, {u"\u2029"_qs, u"U+2029"_qs}};
     for (const auto& [line_break, name] : breaks) {
       const QString pasted = u"5"_qs + line_break + u"6"_qs;
@@ -327,9 +327,10 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("periods");
     QTest::addColumn<QString>("annual");
     QTest::addColumn<bool>("fits");
-    QTest::newRow("fixed form") << u"1"_qs << u"12"_qs << u"12,682503013197"_qs << false;
-    QTest::newRow("exponent form") << u"1"_qs << u"10000"_qs
-                                   << u"1,6358287111889E+45"_qs << false;
+    QTest::newRow("fixed form")
+        << u"1"_qs << u"12"_qs << u"12,682503013197"_qs << false;
+    QTest::newRow("exponent form")
+        << u"1"_qs << u"10000"_qs << u"1,6358287111889E+45"_qs << false;
     QTest::newRow("short") << u"5"_qs << u"1"_qs << u"5"_qs << true;
   }
   void aResultShowsItsBeginningAndAllOfItOnHover() {
@@ -395,12 +396,14 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("annual");  // empty for an error
     QTest::addColumn<int>("error");
     const QString twelve = u"12,682503013197"_qs;
-    QTest::newRow("Arabic-Indic digits") << u"\u0661\u0662"_qs << QString() << 13;
+    QTest::newRow("Arabic-Indic digits")
+        << u"\u0661\u0662"_qs << QString() << 13;
     QTest::newRow("fullwidth digits") << u"\uFF11\uFF12"_qs << QString() << 13;
     QTest::newRow("letters") << u"doce"_qs << QString() << 13;
     QTest::newRow("accented letters") << u"número"_qs << QString() << 13;
     QTest::newRow("right-to-left mark") << u"\u200F12"_qs << QString() << 13;
-    QTest::newRow("embedded NUL") << u"1"_qs + QChar(0) + u"2"_qs << QString() << 13;
+    QTest::newRow("embedded NUL")
+        << u"1"_qs + QChar(0) + u"2"_qs << QString() << 13;
     QTest::newRow("lone surrogate")
         << QString(QChar(0xD800)) + u"12"_qs << QString() << 13;
     QTest::newRow("no-break space inside") << u"1\u00A02"_qs << QString() << 13;
@@ -421,7 +424,8 @@ class WindowTest : public QObject {
     const std::optional<SeenBox> seen = Click(Button("Command1"));
     if (error != 0) {
       QVERIFY(seen.has_value());
-      QVERIFY2(seen->text.contains(QString::number(error)), qPrintable(seen->text));
+      QVERIFY2(seen->text.contains(QString::number(error)),
+               qPrintable(seen->text));
       QCOMPARE(Texts(), before);
     } else {
       QVERIFY(!seen.has_value());

@@ -244,7 +244,8 @@ int main(int argc, char* argv[]) {
     for (int y = 0; y < size; ++y) {
       for (int x = 0; x < size; ++x) Put32(argb, pixels.pixel(x, y));
     }
-    ok = ok && Write(out, QStringLiteral("tasa-efectiva-%1.argb").arg(size), argb);
+    ok = ok &&
+         Write(out, QStringLiteral("tasa-efectiva-%1.argb").arg(size), argb);
   }
 
   const std::vector<IconImage> images = {EncodeIcon(Render(32), 1),

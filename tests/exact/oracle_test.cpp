@@ -24,7 +24,6 @@ namespace {
 
 using tasa::testing::RateInput;
 
-
 mpq_class PowerOfTwo(long k) {
   mpz_class power;
   mpz_ui_pow_ui(power.get_mpz_t(), 2, static_cast<unsigned long>(std::labs(k)));
@@ -32,7 +31,8 @@ mpq_class PowerOfTwo(long k) {
 }
 mpq_class PowerOfTen(long k) {
   mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(k)));
+  mpz_ui_pow_ui(power.get_mpz_t(), 10,
+                static_cast<unsigned long>(std::labs(k)));
   return k >= 0 ? mpq_class(power) : mpq_class(1) / power;
 }
 
@@ -79,16 +79,15 @@ struct Mpfr {
 struct Result {
   std::optional<mpq_class> exact;
   std::shared_ptr<Mpfr> close;
-  int Sign() const {
-    return exact ? sgn(*exact) : mpfr_sgn(close->value);
-  }
+  int Sign() const { return exact ? sgn(*exact) : mpfr_sgn(close->value); }
 };
 
 // (b^e - 1) * 100, for b >= 0 or a whole e.
 Result PowerMinusOneTimes100(const mpq_class& b, const mpq_class& e,
                              mpfr_prec_t bits = 1024) {
   const bool whole = e.get_den() == 1;
-  if (whole && mpz_sizeinbase(b.get_num_mpz_t(), 2) * abs(e.get_num()) < 4000000 &&
+  if (whole &&
+      mpz_sizeinbase(b.get_num_mpz_t(), 2) * abs(e.get_num()) < 4000000 &&
       mpz_sizeinbase(b.get_den_mpz_t(), 2) * abs(e.get_num()) < 4000000) {
     const unsigned long n = mpz_class(abs(e.get_num())).get_ui();
     mpz_class numerator, denominator;
@@ -165,14 +164,16 @@ struct Rounding {
 
 Rounding Rounded15(const mpq_class& value) {
   const mpq_class magnitude = abs(value);
-  long exponent = static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 10)) -
-                  static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 10));
+  long exponent =
+      static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 10)) -
+      static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 10));
   while (magnitude >= PowerOfTen(exponent + 1)) ++exponent;
   while (magnitude < PowerOfTen(exponent)) --exponent;
   const mpq_class scaled = magnitude * PowerOfTen(14 - exponent);
   mpz_class whole = scaled.get_num() / scaled.get_den();
   const mpq_class from_tie = scaled - whole - mpq_class(1, 2);
-  const bool near_tie = from_tie != 0 && abs(from_tie) < scaled / PowerOfTen(29);
+  const bool near_tie =
+      from_tie != 0 && abs(from_tie) < scaled / PowerOfTen(29);
   if (from_tie > 0 || (from_tie == 0 && mpz_odd_p(whole.get_mpz_t()))) ++whole;
   if (whole == PowerOfTen(15).get_num()) {
     whole /= 10;
@@ -185,8 +186,9 @@ Rounding Rounded15(const mpq_class& value) {
 // units of the last one of a tie, where more bits are needed.
 std::optional<Rounding> Rounded15(const Mpfr& value, int count) {
   mpfr_exp_t exponent = 0;
-  char* text = mpfr_get_str(nullptr, &exponent, 10, static_cast<std::size_t>(count),
-                            value.value, MPFR_RNDN);
+  char* text =
+      mpfr_get_str(nullptr, &exponent, 10, static_cast<std::size_t>(count),
+                   value.value, MPFR_RNDN);
   const std::string digits(text[0] == '-' ? text + 1 : text);
   mpfr_free_str(text);
   const long rest_digits = count - 15;
@@ -215,10 +217,12 @@ std::string Formatted(bool negative, std::string digits, long exponent) {
   }
   if (exponent >= 0) {
     const auto units = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= units) return text + digits + std::string(units - digits.size(), '0');
+    if (digits.size() <= units)
+      return text + digits + std::string(units - digits.size(), '0');
     return text + digits.substr(0, units) + "," + digits.substr(units);
   }
-  return text + "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  return text + "0," +
+         std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
 }
 
 struct Tally {
@@ -239,7 +243,8 @@ std::pair<std::string, bool> Expected(const RateInput& input, Tally& tally) {
   std::optional<Rounding> rounding;
   if (r.exact) {
     rounding = Rounded15(*r.exact);
-    const mpq_class scaled = abs(*r.exact) * PowerOfTen(14 - rounding->exponent);
+    const mpq_class scaled =
+        abs(*r.exact) * PowerOfTen(14 - rounding->exponent);
     if (scaled.get_den() == 2) ++tally.ties;
   } else if (!(rounding = Rounded15(*r.close, 40))) {
     mpq_class e = *Read(input.periods);
@@ -271,9 +276,11 @@ bool RoundTrips() {
       std::snprintf(rate, sizeof rate, "%d,%02d", cents / 100, cents % 100);
       const std::string periods = std::to_string(n);
       const std::string between = tasa::testing::Answer({first, rate, periods});
-      const std::string back = tasa::testing::Answer({second, between, periods});
+      const std::string back =
+          tasa::testing::Answer({second, between, periods});
       Tally ignored;
-      sound = sound && back == Expected({second, between, periods}, ignored).first;
+      sound =
+          sound && back == Expected({second, between, periods}, ignored).first;
       returned += *Read(back) == *Read(rate);
       // The slope times half a unit of the last digit in between, and half
       // a unit of back's own last digit.
@@ -285,7 +292,8 @@ bool RoundTrips() {
         return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 14);
       };
       const mpq_class off = abs(*Read(back) - *Read(rate));
-      if (off > 1.01 * (slope * half_unit(y) + half_unit(Read(back)->get_d()))) {
+      if (off >
+          1.01 * (slope * half_unit(y) + half_unit(Read(back)->get_d()))) {
         std::printf("round trip %s -> %s -> %s is off by more than rounding\n",
                     rate, between.c_str(), back.c_str());
         sound = false;
@@ -305,7 +313,8 @@ int main(int argc, char* argv[]) {
   const std::size_t count = argc > 1 ? std::stoul(argv[1]) : 100000;
   const std::uint64_t seed = argc > 2 ? std::stoull(argv[2]) : 20261208;
   Tally tally;
-  for (const RateInput& input : tasa::testing::GenerateRateInputs(count, seed)) {
+  for (const RateInput& input :
+       tasa::testing::GenerateRateInputs(count, seed)) {
     ++tally.clicks;
     const std::string shown = tasa::testing::Answer(input);
     const auto [expected, near_tie] = Expected(input, tally);
@@ -323,11 +332,14 @@ int main(int argc, char* argv[]) {
       "%ld clicks: %ld identical to exact arithmetic, %ld different "
       "(%ld values, %ld of them exact ties; %ld errors)\n",
       tally.clicks,
-      tally.clicks - tally.different - static_cast<long>(tally.near_ties.size()),
+      tally.clicks - tally.different -
+          static_cast<long>(tally.near_ties.size()),
       tally.different, tally.values, tally.ties, tally.errors);
-  std::printf("%zu within 10^-29 of a tie without being on it, beyond 113 bits:\n",
-              tally.near_ties.size());
-  for (const std::string& line : tally.near_ties) std::printf("  %s\n", line.c_str());
+  std::printf(
+      "%zu within 10^-29 of a tie without being on it, beyond 113 bits:\n",
+      tally.near_ties.size());
+  for (const std::string& line : tally.near_ties)
+    std::printf("  %s\n", line.c_str());
   const bool trips = RoundTrips();
   return tally.different == 0 && trips ? 0 : 1;
 }

@@ -58,8 +58,7 @@ std::int64_t PowerOfTen(int n) {
 std::string TypicalRate(Draw& draw) {
   const int decimals = static_cast<int>(draw.Below(7));
   const std::int64_t scale = PowerOfTen(decimals);
-  return Fixed(draw, draw.Between(-9999 * scale / 100, 1000 * scale),
-               decimals);
+  return Fixed(draw, draw.Between(-9999 * scale / 100, 1000 * scale), decimals);
 }
 
 // The usual counts of periods, or a real in [0,1; 1000].
@@ -88,7 +87,8 @@ std::string AnyNumber(Draw& draw, int largest_exponent) {
   }
   if (draw.OneIn(2)) {
     text.push_back(draw.OneIn(2) ? 'e' : 'E');
-    text.append(std::to_string(draw.Between(-largest_exponent, largest_exponent)));
+    text.append(
+        std::to_string(draw.Between(-largest_exponent, largest_exponent)));
   }
   return text;
 }
@@ -96,16 +96,44 @@ std::string AnyNumber(Draw& draw, int largest_exponent) {
 // Texts next to the errors and the edges of the double range.
 std::string EdgeRate(Draw& draw) {
   static constexpr std::array<std::string_view, 16> kRates = {
-      "-100", "-100,000000000000001", "-99,9999999999999", "-200", "-300",
-      "-150", "0", "", "1e-320", "1e-400", "-1e300", "1,7976931348623157e308",
-      "1e308", "9900", "-1e-310", "5"};
+      "-100",
+      "-100,000000000000001",
+      "-99,9999999999999",
+      "-200",
+      "-300",
+      "-150",
+      "0",
+      "",
+      "1e-320",
+      "1e-400",
+      "-1e300",
+      "1,7976931348623157e308",
+      "1e308",
+      "9900",
+      "-1e-310",
+      "5"};
   return std::string(draw.Of(kRates));
 }
 std::string EdgePeriods(Draw& draw) {
   static constexpr std::array<std::string_view, 19> kPeriods = {
-      "0",      "-0",     " ",     "-1",    "-2",     "3",   "0,5",
-      "0,2",    "0,25",   "1e-310", "1e-400", "1e308", "2000", "153,5",
-      "-12",    "1e-5",   "5,56268464626801e-309", "0,333333333333333",
+      "0",
+      "-0",
+      " ",
+      "-1",
+      "-2",
+      "3",
+      "0,5",
+      "0,2",
+      "0,25",
+      "1e-310",
+      "1e-400",
+      "1e308",
+      "2000",
+      "153,5",
+      "-12",
+      "1e-5",
+      "5,56268464626801e-309",
+      "0,333333333333333",
       "1e20"};
   return std::string(draw.Of(kPeriods));
 }

@@ -71,8 +71,7 @@ bool ReadsBackAsItself(const std::string& text) {
   try {
     const tasa::Decimal read = tasa::TextToNumber(text);
     const tasa::Quad value = tasa::ToQuad(read);
-    if (read.IsZero() ||
-        fabsq(value) < std::numeric_limits<double>::min()) {
+    if (read.IsZero() || fabsq(value) < std::numeric_limits<double>::min()) {
       return true;
     }
     return tasa::NumberToText(value) == text;
@@ -111,8 +110,7 @@ void CheckClick(std::uint8_t which, const std::array<std::string, 3>& texts) {
     if (box != output)
       Require(after[box] == before[box], "only the output box changes");
   }
-  Require(ReadsBackAsItself(after[output]),
-          "the result reads back as itself");
+  Require(ReadsBackAsItself(after[output]), "the result reads back as itself");
 }
 
 void CheckNumberText(std::uint64_t bits) {

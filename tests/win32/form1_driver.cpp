@@ -13,7 +13,7 @@
 // Prints one line per check and closes with "N passed, M failed".
 
 #include <windows.h>
-
+// After windows.h, which they need:
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -82,7 +82,8 @@ struct Calculator {
 
 HWND WaitForWindow(const wchar_t* class_name, const wchar_t* caption,
                    DWORD process_id) {
-  for (int attempt = 0; attempt < 1200; ++attempt) {  // a minute, on a busy machine
+  for (int attempt = 0; attempt < 1200;
+       ++attempt) {  // a minute, on a busy machine
     HWND found = nullptr;
     while ((found = FindWindowExW(nullptr, found, class_name, caption)) !=
            nullptr) {
@@ -107,7 +108,8 @@ BOOL CALLBACK ReadReportControl(HWND child, LPARAM seen_box) {
   auto* seen = reinterpret_cast<SeenBox*>(seen_box);
   wchar_t class_name[32] = {};
   GetClassNameW(child, class_name, 32);
-  if (lstrcmpiW(class_name, L"Button") == 0) seen->buttons.push_back(TextOf(child));
+  if (lstrcmpiW(class_name, L"Button") == 0)
+    seen->buttons.push_back(TextOf(child));
   if (lstrcmpiW(class_name, L"Static") == 0) seen->text += TextOf(child);
   return TRUE;
 }
@@ -143,7 +145,9 @@ int SystemDpi() {
 void CheckLayout(const Calculator& calculator) {
   const auto& form = tasa::Form1Description();
   const int dpi = SystemDpi();
-  const auto pixels = [dpi](int twips) { return tasa::TwipsToPixels(twips, dpi); };
+  const auto pixels = [dpi](int twips) {
+    return tasa::TwipsToPixels(twips, dpi);
+  };
   RECT client{};
   GetClientRect(calculator.window, &client);
   Check(client.right == pixels(form.client_width) &&
@@ -229,7 +233,8 @@ void CheckButtons(const Calculator& calculator) {
 
   calculator.SetText("Text3", L"abc");
   PostMessageW(calculator.Control("Command1"), BM_CLICK, 0, 0);
-  Check(CloseMessageBox(calculator, VK_ESCAPE).closed, "Escape closes the report");
+  Check(CloseMessageBox(calculator, VK_ESCAPE).closed,
+        "Escape closes the report");
 
   SendMessageW(calculator.Control("Command4"), BM_CLICK, 0, 0);
   Check(calculator.Text("Text1").empty() && calculator.Text("Text2").empty() &&
@@ -276,9 +281,12 @@ void CheckPastes(const Calculator& calculator) {
     int from, to;  // the selection it replaces in "12"
     const wchar_t* kept;
   } pastes[] = {
-      {L"5\n6", "LF", 0, 0, L"512"},         {L"5\r6", "a lone CR", 1, 1, L"152"},
-      {L"5\r\n6", "CR LF", 1, 2, L"15"},     {L"5\u00856", "U+0085", 0, 2, L"5"},
-      {L"5\u20286", "U+2028", 2, 2, L"125"}, {L"5\u20296", "U+2029", 0, 0, L"512"},
+      {L"5\n6", "LF", 0, 0, L"512"},
+      {L"5\r6", "a lone CR", 1, 1, L"152"},
+      {L"5\r\n6", "CR LF", 1, 2, L"15"},
+      {L"5\u00856", "U+0085", 0, 2, L"5"},
+      {L"5\u20286", "U+2028", 2, 2, L"125"},
+      {L"5\u20296", "U+2029", 0, 0, L"512"},
   };
   const HWND box = calculator.Control("Text2");
   for (const auto& paste : pastes) {
@@ -326,7 +334,8 @@ void CheckDefaultFrame(const Calculator& calculator) {
   Check(Framed(calculator) == std::vector<std::string>{"Command1"},
         "Tab to N.Anual frames it alone" + Listed(Framed(calculator)));
   ClickInto(calculator.Control("Text2"));
-  Check(Framed(calculator).empty(), "a click into a box leaves no button framed");
+  Check(Framed(calculator).empty(),
+        "a click into a box leaves no button framed");
   PressKey(calculator.Control("Text2"), VK_TAB);
   PressKey(calculator.Control("Text3"), VK_TAB);
   PressKey(calculator.Control("Command1"), VK_TAB);
@@ -436,10 +445,12 @@ void CheckCaptions(HWND window, UINT dpi, const std::string& where) {
              rect.top == pixels(control.top) &&
              rect.right - rect.left == pixels(control.width) &&
              rect.bottom - rect.top == pixels(control.height);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    const auto font =
+        reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     LOGFONTW look{};
     GetObjectW(font, sizeof look, &look);
-    sized = sized && std::abs(look.lfHeight) <= MulDiv(8, static_cast<int>(dpi), 72);
+    sized = sized &&
+            std::abs(look.lfHeight) <= MulDiv(8, static_cast<int>(dpi), 72);
     if (control.kind == ControlKind::TextBox) continue;
     const HDC dc = GetDC(hwnd);
     const HGDIOBJ previous = SelectObject(dc, font);
@@ -492,27 +503,31 @@ std::wstring TooltipText(HWND window, HWND box) {
   tool.hwnd = window;
   tool.uId = reinterpret_cast<UINT_PTR>(box);
   tool.lpszText = text;
-  SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip, TTM_GETTEXTW, std::size(text),
+               reinterpret_cast<LPARAM>(&tool));
   return text;
 }
 
 // IAccessible's id, written out: MinGW's oleacc import library gives the
 // address of a jump into the DLL under that name.
-constexpr IID kAccessibleId = {0x618736e0, 0x3c3d, 0x11cf,
-                               {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr IID kAccessibleId = {
+    0x618736e0,
+    0x3c3d,
+    0x11cf,
+    {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 // What a screen reader calls a control, through oleacc's own proxies.
 std::wstring AccessibleName(HWND control) {
   IUnknown* unknown = nullptr;
   std::wstring name = L"(none)";
-  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                        IID_IUnknown,
-                                        reinterpret_cast<void**>(&unknown)))) {
+  if (FAILED(AccessibleObjectFromWindow(
+          control, static_cast<DWORD>(OBJID_CLIENT), IID_IUnknown,
+          reinterpret_cast<void**>(&unknown)))) {
     return name;
   }
   IAccessible* accessible = nullptr;
-  if (SUCCEEDED(unknown->QueryInterface(kAccessibleId,
-                                        reinterpret_cast<void**>(&accessible)))) {
+  if (SUCCEEDED(unknown->QueryInterface(
+          kAccessibleId, reinterpret_cast<void**>(&accessible)))) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
@@ -554,7 +569,8 @@ void CheckOwnWindow() {
   Check(client.right == tasa::TwipsToPixels(4290, dpi) &&
             client.bottom == tasa::TwipsToPixels(3735, dpi),
         "with Windows 7's functions the client area is right too");
-  CheckCaptions(windows7.handle(), static_cast<UINT>(dpi), "with Windows 7's functions");
+  CheckCaptions(windows7.handle(), static_cast<UINT>(dpi),
+                "with Windows 7's functions");
 
   // A text wider than its box is its tooltip, whole; one that fits is not.
   form.Box(tasa::BoxName::Text1).WriteText("1,6358287111889E+45");

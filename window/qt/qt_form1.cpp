@@ -4,14 +4,14 @@
 #include <QEvent>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
-#include <QResource>
-#include <QtEndian>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QValidator>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -57,7 +57,8 @@ std::optional<std::pair<QString, QRect>> CaptionAndRoom(const QWidget* widget) {
 
 // How much wider than its room the widest caption is in `metrics`: at most
 // 1 when every caption shows whole.
-double WidestShare(const QList<QWidget*>& controls, const QFontMetrics& metrics) {
+double WidestShare(const QList<QWidget*>& controls,
+                   const QFontMetrics& metrics) {
   double widest = 0;
   for (const QWidget* control : controls) {
     if (const auto caption = CaptionAndRoom(control)) {
@@ -102,7 +103,8 @@ class FirstLineOfInsert final : public QValidator {
                      [](QChar c) { return IsLineBreak(c.unicode()); });
     if (line_break != input.cend()) {
       const auto cut = static_cast<int>(line_break - input.cbegin());
-      const auto end = position > cut ? position : static_cast<int>(input.size());
+      const auto end =
+          position > cut ? position : static_cast<int>(input.size());
       input.remove(cut, end - cut);
       position = std::min(position, cut);
     }
@@ -123,7 +125,8 @@ QIcon ProgramIcon() {
     for (int y = 0; y < size; ++y) {
       auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
       for (int x = 0; x < size; ++x) {
-        line[x] = qFromLittleEndian<quint32>(argb.constData() + 4 * (y * size + x));
+        line[x] =
+            qFromLittleEndian<quint32>(argb.constData() + 4 * (y * size + x));
       }
     }
     icon.addPixmap(QPixmap::fromImage(image));

@@ -19,8 +19,8 @@ Dpi Dpi::OfThisWindows() {
         Lookup<SystemMetricsForDpi>(user32, "GetSystemMetricsForDpi");
     dpi.adjust_window_rect_ex_for_dpi_ =
         Lookup<AdjustWindowRectExForDpi>(user32, "AdjustWindowRectExForDpi");
-    dpi.system_parameters_info_for_dpi_ =
-        Lookup<SystemParametersInfoForDpi>(user32, "SystemParametersInfoForDpi");
+    dpi.system_parameters_info_for_dpi_ = Lookup<SystemParametersInfoForDpi>(
+        user32, "SystemParametersInfoForDpi");
   }
   return dpi;
 }

@@ -29,8 +29,10 @@ class Dpi {
  private:
   using DpiForWindow = UINT(WINAPI*)(HWND);
   using SystemMetricsForDpi = int(WINAPI*)(int, UINT);
-  using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD,
+                                                 UINT);
+  using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT,
+                                                   UINT);
 
   DpiForWindow dpi_for_window_ = nullptr;
   SystemMetricsForDpi system_metrics_for_dpi_ = nullptr;

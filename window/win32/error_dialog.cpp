@@ -16,8 +16,9 @@ void ShowErrorDialog(HWND owner, const std::wstring& text) {
   using TaskDialogIndirectFunction =
       HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
   const HMODULE common_controls = GetModuleHandleW(L"comctl32.dll");
-  const auto task_dialog = reinterpret_cast<TaskDialogIndirectFunction>(
-      reinterpret_cast<void*>(GetProcAddress(common_controls, "TaskDialogIndirect")));
+  const auto task_dialog =
+      reinterpret_cast<TaskDialogIndirectFunction>(reinterpret_cast<void*>(
+          GetProcAddress(common_controls, "TaskDialogIndirect")));
 
   const std::wstring title = Widen(kErrorReportTitle);
   // The one button has the cancel id, so that Escape closes the report as
@@ -27,7 +28,8 @@ void ShowErrorDialog(HWND owner, const std::wstring& text) {
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof config;
   config.hwndParent = owner;
-  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+  config.dwFlags =
+      TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
   config.pszWindowTitle = title.c_str();
   config.pszMainIcon = TD_ERROR_ICON;
   config.pszContent = text.c_str();

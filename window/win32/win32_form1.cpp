@@ -107,13 +107,15 @@ void PasteFirstLine(HWND box) {
     }
   }
   CloseClipboard();
-  text.erase(std::ranges::find_if(text, [](wchar_t c) { return IsLineBreak(c); }),
-             text.end());
-  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  text.erase(
+      std::ranges::find_if(text, [](wchar_t c) { return IsLineBreak(c); }),
+      text.end());
+  SendMessageW(box, EM_REPLACESEL, TRUE,
+               reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
-                         UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                         DWORD_PTR) {
   if (message == WM_PASTE) {
     PasteFirstLine(box);
     return 0;
@@ -128,7 +130,8 @@ int TextWidth(HWND window, const std::wstring& text) {
   const HGDIOBJ previous = SelectObject(
       dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
   SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()),
+                        &extent);
   SelectObject(dc, previous);
   ReleaseDC(window, dc);
   return extent.cx;
@@ -246,10 +249,9 @@ void Win32Form1::LayOut(UINT dpi) {
   // The controls have let go of the previous font only now.
   font_ = std::move(font);
 
-  const RECT frame =
-      dpi_.Frame({0, 0, pixels(description_.client_width),
-                  pixels(description_.client_height)},
-                 kFrameStyle, dpi);
+  const RECT frame = dpi_.Frame({0, 0, pixels(description_.client_width),
+                                 pixels(description_.client_height)},
+                                kFrameStyle, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
                frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -300,10 +302,10 @@ void Win32Form1::TextChanged(HWND box) {
   tool.hwnd = window_;
   tool.uId = reinterpret_cast<UINT_PTR>(box);
   if (tooltip_ == nullptr) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    tooltip_ = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     for (const EditBox& each : boxes_) {
       tool.uId = reinterpret_cast<UINT_PTR>(each.control);
       tool.lpszText = const_cast<wchar_t*>(L"");
@@ -313,7 +315,8 @@ void Win32Form1::TextChanged(HWND box) {
   }
   if (fits) text.clear();  // an empty tip is never shown
   tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0,
+               reinterpret_cast<LPARAM>(&tool));
 }
 
 LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM w,
