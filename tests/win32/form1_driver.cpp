@@ -468,7 +468,7 @@ void CheckCaptions(HWND window, UINT dpi, const std::string& where) {
     if (needed.right > room.right - 2 * margin ||
         needed.bottom > room.bottom - margin) {
       whole = false;
-      clipped += " " + std::string(control.name);
+      clipped.append(" ").append(control.name);
     }
   }
   Check(placed, where + ": controls stand where the twips put them");
