@@ -27,10 +27,11 @@ esac
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko prompts
 
-# A prefix holds 700 MB of DLLs that Wine never writes again, so the prefixes
-# of a build tree are hard-linked copies of one made by wineboot (Wine saves
-# its registry into new files, which keeps the copies apart). Tests run in
-# parallel: the first one makes the prefix, the others wait.
+# A prefix holds 700 MB of DLLs in system32 that Wine never writes again, so
+# the prefixes of a build tree share them, as hard links, with one made by
+# wineboot; everything else (the registry first of all, which Wine rewrites
+# in place) is copied. Tests run in parallel: the first one makes the
+# prefix, the others wait.
 template="$(dirname "$WINEPREFIX")/wineprefix-template"
 (
   flock 9
@@ -40,7 +41,10 @@ template="$(dirname "$WINEPREFIX")/wineprefix-template"
       WINEPREFIX=$template "${WINESERVER:-wineserver}" -w
     fi
     rm -rf "$WINEPREFIX"
-    cp -al "$template" "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    tar -C "$template" --exclude=./drive_c/windows/system32 -cf - . |
+      tar -C "$WINEPREFIX" -xf -
+    cp -al "$template/drive_c/windows/system32" "$WINEPREFIX/drive_c/windows/"
   fi
 ) 9>"$(dirname "$WINEPREFIX")/wineprefix.lock"
 
