@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "window/line_breaks.h"
 #include "window/win32/control_ids.h"
@@ -86,11 +87,15 @@ bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
          GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1,
-                    L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+// A window's text, or nothing when it could not be read.
+std::optional<std::wstring> WindowText(HWND window) {
+  SetLastError(ERROR_SUCCESS);
+  const int length = GetWindowTextLengthW(window);
+  if (length == 0 && GetLastError() != ERROR_SUCCESS) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  if (copied == 0 && length != 0) return std::nullopt;
+  text.resize(static_cast<std::size_t>(copied));
   return text;
 }
 
@@ -287,7 +292,7 @@ void Win32Form1::FocusMoved(HWND control) {
 // A box shows the beginning of a text too long for it; the whole text is
 // then its tooltip. The tooltip control is made only when first needed.
 void Win32Form1::TextChanged(HWND box) {
-  std::wstring text = TextOf(box);
+  std::wstring text = WindowText(box).value_or(L"");
   RECT client{};
   GetClientRect(box, &client);
   const auto margins =
@@ -394,14 +399,9 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
 }
 
 BoxStatus Win32Form1::ReadEdit(HWND edit, std::string& text) {
-  SetLastError(ERROR_SUCCESS);
-  const int length = GetWindowTextLengthW(edit);
-  if (length == 0 && GetLastError() != ERROR_SUCCESS) return BoxStatus::Failed;
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(edit, wide.data(), length + 1);
-  if (copied == 0 && length != 0) return BoxStatus::Failed;
-  wide.resize(static_cast<std::size_t>(copied));
-  text = Narrow(wide);
+  const std::optional<std::wstring> wide = WindowText(edit);
+  if (!wide) return BoxStatus::Failed;
+  text = Narrow(*wide);
   return BoxStatus::Ok;
 }
 
