@@ -1,22 +1,21 @@
 #pragma once
 
 #include "runtime/decimal.h"
-#include "runtime/quad.h"
 
 namespace tasa {
 
 // Effective annual rate, in percent, from the effective rate per period m
 // (in percent) over n periods: ((m / 100 + 1) ^ n - 1) * 100.
-Quad AnnualFromMonthly(const Decimal& m, const Decimal& n);
+Decimal AnnualFromMonthly(const Decimal& m, const Decimal& n);
 
 // Effective rate per period, in percent, from the effective annual rate a
 // (in percent) over n periods: ((a / 100 + 1) ^ (1 / n) - 1) * 100.
-Quad MonthlyFromAnnual(const Decimal& a, const Decimal& n);
+Decimal MonthlyFromAnnual(const Decimal& a, const Decimal& n);
 
-// Both work from the numbers exactly as written and are accurate to about
-// 10^-30 of the result, so that its 15 digits shown are right. Both raise
-// the run-time error of an arithmetic fault or of a refused power: division
-// by zero, overflow (a value beyond the range of a double), invalid
+// Both work from the numbers exactly as written and give the exact value of
+// the formula correctly rounded to 15 significant digits. Both raise the
+// run-time error of an arithmetic fault or of a refused power: division by
+// zero, overflow (a value beyond the range of a double), invalid
 // operation. The number of periods is used as given: zero, negative and
 // fractional values all go through.
 

@@ -1,8 +1,5 @@
 #include "runtime/fault_flags.h"
 
-#include <cfenv>
-#include <cmath>
-
 #include "runtime/run_time_error.h"
 
 namespace tasa {
@@ -16,12 +13,8 @@ void CheckFaultFlags() {
   if (raised & FE_INVALID) throw RunTimeError(ErrorKind::InvalidOperation);
 }
 
-void FlagIfNotADouble(Quad value) {
-  // Rounded to nearest, a value beyond the range of a double becomes
-  // infinity.
-  const double narrowed = Pinned(static_cast<double>(Pinned(value)));
-  if (std::isinf(narrowed)) std::feraiseexcept(FE_OVERFLOW);
-  if (std::isnan(narrowed)) std::feraiseexcept(FE_INVALID);
-}
+void RaiseOverflow() { std::feraiseexcept(FE_OVERFLOW); }
+
+void RaiseDivisionByZero() { std::feraiseexcept(FE_DIVBYZERO); }
 
 }  // namespace tasa

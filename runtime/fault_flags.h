@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/quad.h"
+#include <cfenv>
 
 namespace tasa {
 
@@ -12,25 +12,27 @@ void ClearFaultFlags();
 // division by zero, then overflow, then invalid operation.
 void CheckFaultFlags();
 
-// Sets the flag that the same value would have set in double arithmetic:
-// overflow when it lies beyond the range of a double, invalid operation when
-// it is NaN. Quad arithmetic reaches far beyond that range without a flag.
-void FlagIfNotADouble(Quad value);
+// Set the flag that double arithmetic would set for a value decided exactly
+// to be beyond the range of a double, or for a division by zero.
+void RaiseOverflow();
+void RaiseDivisionByZero();
 
-// Pins a floating-point value in program order. The compiler treats
-// arithmetic as free of side effects and would happily compute `1 / n`
-// before the flags are cleared or after they are tested. Passing each operand
-// and each result through here forces the operation to happen between the
-// surrounding flag calls, exactly where it is written.
-template <class Number>
-Number Pinned(Number value) {
-#if defined(__GNUC__) || defined(__clang__)
-  asm volatile("" : "+m"(value) : : "memory");
-#else
-  volatile Number slot = value;
-  value = slot;
-#endif
-  return value;
-}
+// Puts the flags back as they were when it was made once it goes: for
+// working arithmetic whose own flags mean nothing about the outcome.
+// The flags are cleared and raised again: with MinGW-w64, fesetexceptflag
+// leaves the SSE exceptions unmasked, and the next inexact result traps.
+class FaultFlagsKept {
+ public:
+  FaultFlagsKept() : raised_(std::fetestexcept(FE_ALL_EXCEPT)) {}
+  ~FaultFlagsKept() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(raised_);
+  }
+  FaultFlagsKept(const FaultFlagsKept&) = delete;
+  FaultFlagsKept& operator=(const FaultFlagsKept&) = delete;
+
+ private:
+  int raised_;
+};
 
 }  // namespace tasa

@@ -1,26 +1,68 @@
 #include "runtime/power.h"
 
-#include <quadmath.h>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
 
+#include "runtime/exact_power.h"
+#include "runtime/fault_flags.h"
+#include "runtime/power_enclosure.h"
+#include "runtime/power_estimate.h"
+#include "runtime/rounding.h"
 #include "runtime/run_time_error.h"
 
 namespace tasa {
 namespace {
 
-// log|b|, for |b|^e = exp(e log|b|). log(|b|) is off by up to 2^-113, from
-// the rounding of |b|: a share 2^-113 / log|b| of it, and the power comes
-// out off by a share of about (1/log|b| + |e|) 2^-113. Where that could
-// reach 2^-100, log1p(|b| - 1) works from |b| - 1 itself instead; it is
-// slower, so it is kept for bases next to 1 and large exponents.
-Quad LogOfMagnitude(const Base& base, const Exponent& exponent) {
-  const Quad next_to_one = 1.0 / 1024;
-  const Quad large_exponent = 4096;
-  const Quad less_one = fabsq(base.magnitude_less_one);
-  if (less_one < Quad(0.5) &&
-      (less_one < next_to_one || fabsq(exponent.value) > large_exponent)) {
-    return log1pq(base.magnitude_less_one);
+// Beyond this many bits (about 4900 digits, close to a second of work), a
+// click is reported as an internal error rather than computed on: only
+// numbers of thousands of digits, made for it, come that close to a tie.
+constexpr std::int64_t kMostBits = std::int64_t{1} << 14;
+
+bool Same(const Decimal& a, const Decimal& b) {
+  return a.negative == b.negative && a.digits == b.digits &&
+         a.exponent == b.exponent;
+}
+
+// Decides what the growth shows by enclosing it ever more tightly: each
+// time its interval holds a value where what is shown changes, that value
+// is checked exactly (only a rational growth can be on it), and ruled out
+// or taken. A growth that is not on such a value is at some distance
+// from it, which a tight enough interval leaves on one side.
+Shown DecidedGrowth(const Base& b, const Exponent& e,
+                    const std::optional<Decimal>& tie) {
+  std::vector<Decimal> ruled_out;
+  const auto is_exactly = [&](const Decimal& value) {
+    for (const Decimal& out : ruled_out) {
+      if (Same(out, value)) return false;
+    }
+    if (GrowthIsExactly(b, e, value)) return true;
+    ruled_out.push_back(value);
+    return false;
+  };
+  if (tie && is_exactly(*tie)) return ShownOf(*tie);
+  for (std::int64_t bits = 128; bits <= kMostBits; bits *= 2) {
+    const Decision decision = Decide(GrowthEnclosure(b, e, bits));
+    if (decision.shown) return *decision.shown;
+    if (decision.boundary && is_exactly(*decision.boundary)) {
+      return ShownOf(*decision.boundary);
+    }
   }
-  return logq(base.magnitude);
+  throw RunTimeError(ErrorKind::Internal);
+}
+
+Exponent MakeExponent(Decimal n, bool reciprocal) {
+  Exponent e{std::move(n), reciprocal};
+  if (reciprocal) {
+    const Wholeness wholeness = ReciprocalWholeness(e.periods);
+    e.whole = wholeness.whole;
+    e.odd = wholeness.odd;
+  } else {
+    e.whole = e.periods.IsWhole();
+    e.odd = e.periods.IsOddWhole();
+  }
+  return e;
 }
 
 }  // namespace
@@ -28,32 +70,45 @@ Quad LogOfMagnitude(const Base& base, const Exponent& exponent) {
 Base OnePlus(const Decimal& x) {
   Decimal b = PlusOne(x);
   const int sign = b.Sign();
-  if (sign >= 0) return {ToQuad(x), ToQuad(b), sign};
+  if (sign >= 0) return {x, std::move(b), sign};
   // |b| - 1 = -b - 1 = -(x + 2)
   Decimal magnitude_less_one = PlusOne(b);
   magnitude_less_one.negative = !magnitude_less_one.negative;
   b.negative = false;
-  return {ToQuad(magnitude_less_one), ToQuad(b), sign};
+  return {std::move(magnitude_less_one), std::move(b), sign};
 }
 
-Quad PowerMinusOne(const Base& base, const Exponent& exponent) {
-  if (exponent.value == 0) return 0;
-  if (base.sign == 0) {
-    if (exponent.value < 0) throw RunTimeError(ErrorKind::DivisionByZero);
-    return -1;
+Exponent PeriodsExponent(Decimal n) {
+  return MakeExponent(std::move(n), false);
+}
+
+Exponent ReciprocalExponent(Decimal n) {
+  return MakeExponent(std::move(n), true);
+}
+
+Decimal PercentGrowth(const Base& b, const Exponent& e) {
+  const Decimal zero, minus_hundred{true, "1", 2},
+      minus_two_hundred{true, "2", 2};
+  if (e.Sign() == 0) return zero;
+  if (b.sign == 0) {
+    if (e.Sign() < 0) throw RunTimeError(ErrorKind::DivisionByZero);
+    return minus_hundred;
   }
-  if (base.sign < 0 && !exponent.whole) {
-    throw RunTimeError(ErrorKind::InvalidOperation);
+  if (b.sign < 0 && !e.whole) throw RunTimeError(ErrorKind::InvalidOperation);
+  if (b.magnitude_less_one.IsZero()) {  // b = 1 or -1
+    return b.sign < 0 && e.odd ? minus_two_hundred : zero;
   }
-  const Quad power_log = exponent.value * LogOfMagnitude(base, exponent);
-  if (base.sign < 0 && exponent.odd) {
-    return -(expq(power_log) + 1);  // an odd power of a negative base
+
+  Shown shown;
+  {
+    // The working arithmetic sets flags of its own; only the outcome may.
+    const FaultFlagsKept kept;
+    std::optional<Decimal> tie;
+    const std::optional<Shown> estimated = EstimatedGrowth(b, e, tie);
+    shown = estimated ? *estimated : DecidedGrowth(b, e, tie);
   }
-  // exp(t) - 1 loses a share of about 2^-113 / |t| to the subtraction:
-  // nothing that matters unless t is small, where expm1, slower, keeps it.
-  const Quad small_power_log = 1.0 / 1024;
-  if (fabsq(power_log) < small_power_log) return expm1q(power_log);
-  return expq(power_log) - 1;
+  if (shown.overflow) RaiseOverflow();
+  return shown.value;
 }
 
 }  // namespace tasa

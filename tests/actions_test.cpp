@@ -8,7 +8,6 @@
 #include "actions/form1_actions.h"
 #include "actions/rate_formulas.h"
 #include "actions/run_action.h"
-#include "runtime/quad.h"
 #include "runtime/text_conversion.h"
 #include "support/fake_form.h"
 #include "support/raised.h"
@@ -21,19 +20,18 @@ using testing::ErrorRecorder;
 using testing::FakeForm;
 using Texts = std::array<std::string, 3>;
 
-// A formula's result for two typed numbers, rounded to a double.
+// What a formula shows for two typed numbers.
 template <class Formula>
-double Computed(Formula formula, const char* rate, const char* periods) {
-  return static_cast<double>(
-      formula(TextToNumber(rate), TextToNumber(periods)));
+std::string Computed(Formula formula, const char* rate, const char* periods) {
+  return NumberToText(formula(TextToNumber(rate), TextToNumber(periods)));
 }
 
 TEST(RateFormulas, ComputeTheEffectiveRates) {
   // Exactly 12,682503013196972066120100 and 0,948879293458297412635506919...
-  EXPECT_EQ(Computed(AnnualFromMonthly, "1", "12"), 12.682503013196973);
-  EXPECT_EQ(Computed(MonthlyFromAnnual, "12", "12"), 0.9488792934582975);
-  EXPECT_EQ(Computed(AnnualFromMonthly, "5", "1"), 5);
-  EXPECT_EQ(Computed(MonthlyFromAnnual, "21", "2"), 10);
+  EXPECT_EQ(Computed(AnnualFromMonthly, "1", "12"), "12,682503013197");
+  EXPECT_EQ(Computed(MonthlyFromAnnual, "12", "12"), "0,948879293458297");
+  EXPECT_EQ(Computed(AnnualFromMonthly, "5", "1"), "5");
+  EXPECT_EQ(Computed(MonthlyFromAnnual, "21", "2"), "10");
 }
 
 TEST(RateFormulas, IgnoreFaultsLeftBehindByEarlierWork) {
@@ -47,7 +45,7 @@ TEST(RateFormulas, IgnoreFaultsLeftBehindByEarlierWork) {
 
 TEST(RateFormulas, FaultsAreCaughtAtEachCheck) {
   const struct {
-    Quad (*formula)(const Decimal&, const Decimal&);
+    Decimal (*formula)(const Decimal&, const Decimal&);
     const char* rate;
     const char* periods;
     ErrorKind kind;

@@ -1,0 +1,157 @@
+#include "runtime/dyadic.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tasa {
+namespace {
+
+// |x| / 2^shift, rounded `toward` for a number of sign `sign`: down means
+// toward -infinity, so a negative number's magnitude goes up.
+BigInt ShiftedMagnitude(const BigInt& magnitude, std::int64_t shift, int sign,
+                        Toward toward) {
+  if (shift <= 0) return magnitude << static_cast<unsigned>(-shift);
+  BigInt kept = magnitude >> static_cast<unsigned>(shift);
+  const bool exact =
+      magnitude == 0 ||
+      static_cast<std::int64_t>(boost::multiprecision::lsb(magnitude)) >= shift;
+  const bool away = (sign > 0) == (toward == Toward::kUp);
+  if (!exact && away) ++kept;
+  return kept;
+}
+
+Dyadic WithSign(BigInt magnitude, std::int64_t exponent, int sign) {
+  return {sign < 0 ? BigInt(-magnitude) : std::move(magnitude), exponent};
+}
+
+// x rounded `toward` to a multiple of 2^exponent.
+Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward) {
+  if (x.exponent >= exponent) return x;
+  const int sign = Sign(x);
+  return WithSign(
+      ShiftedMagnitude(abs(x.mantissa), exponent - x.exponent, sign, toward),
+      exponent, sign);
+}
+
+const Dyadic& Min(const Dyadic& a, const Dyadic& b) {
+  return Compare(a, b) <= 0 ? a : b;
+}
+const Dyadic& Max(const Dyadic& a, const Dyadic& b) {
+  return Compare(a, b) >= 0 ? a : b;
+}
+
+}  // namespace
+
+int Sign(const Dyadic& x) { return x.mantissa.sign(); }
+
+std::int64_t TopBit(const Dyadic& x) {
+  return BitLength(x.mantissa) - 1 + x.exponent;
+}
+
+int Compare(const Dyadic& a, const Dyadic& b) {
+  const int sa = Sign(a), sb = Sign(b);
+  if (sa != sb || sa == 0) return sa < sb ? -1 : sa > sb ? 1 : 0;
+  const std::int64_t ta = TopBit(a), tb = TopBit(b);
+  if (ta != tb) return (ta < tb) == (sa > 0) ? -1 : 1;
+  const std::int64_t low = std::min(a.exponent, b.exponent);
+  const BigInt x = a.mantissa << static_cast<unsigned>(a.exponent - low);
+  const BigInt y = b.mantissa << static_cast<unsigned>(b.exponent - low);
+  return x < y ? -1 : x > y ? 1 : 0;
+}
+
+Dyadic Scaled(Dyadic x, std::int64_t k) {
+  x.exponent += k;
+  return x;
+}
+
+Dyadic Negated(Dyadic x) {
+  x.mantissa = -x.mantissa;
+  return x;
+}
+
+Dyadic Rounded(Dyadic x, std::int64_t bits, Toward toward) {
+  const std::int64_t length = BitLength(x.mantissa);
+  if (length <= bits) return x;
+  return RoundedTo(x, x.exponent + length - bits, toward);
+}
+
+double Approximately(const Dyadic& x) {
+  if (Sign(x) == 0 || TopBit(x) < -1000) return 0;
+  if (TopBit(x) > 1000) return Sign(x) * HUGE_VAL;
+  const Dyadic top = Rounded(x, 60, Toward::kDown);
+  return std::ldexp(top.mantissa.convert_to<double>(),
+                    static_cast<int>(top.exponent));
+}
+
+Dyadic ExactSum(const Dyadic& a, const Dyadic& b) {
+  const std::int64_t low = std::min(a.exponent, b.exponent);
+  return {(a.mantissa << static_cast<unsigned>(a.exponent - low)) +
+              (b.mantissa << static_cast<unsigned>(b.exponent - low)),
+          low};
+}
+
+Dyadic Sum(const Dyadic& a, const Dyadic& b, std::int64_t bits, Toward toward) {
+  if (Sign(a) == 0) return Rounded(b, bits, toward);
+  if (Sign(b) == 0) return Rounded(a, bits, toward);
+  // Digits far below the larger operand's last kept bit only tip the
+  // rounding: an operand is first rounded the same way to a few bits
+  // below it, which keeps the sum on the right side.
+  const std::int64_t floor = std::max(TopBit(a), TopBit(b)) - bits - 8;
+  return Rounded(
+      ExactSum(RoundedTo(a, floor, toward), RoundedTo(b, floor, toward)), bits,
+      toward);
+}
+
+Dyadic Product(const Dyadic& a, const Dyadic& b) {
+  return {a.mantissa * b.mantissa, a.exponent + b.exponent};
+}
+
+Dyadic Quotient(const Dyadic& a, const Dyadic& b, std::int64_t bits,
+                Toward toward) {
+  const int sign = Sign(a) * Sign(b);
+  if (sign == 0) return {};
+  const BigInt divisor = abs(b.mantissa);
+  const std::int64_t shift = std::max<std::int64_t>(
+      0, bits + 2 + BitLength(divisor) - BitLength(a.mantissa));
+  const BigInt dividend = abs(a.mantissa) << static_cast<unsigned>(shift);
+  BigInt kept = dividend / divisor;
+  const bool exact = kept * divisor == dividend;
+  if (!exact && (sign > 0) == (toward == Toward::kUp)) ++kept;
+  return Rounded(
+      WithSign(std::move(kept), a.exponent - b.exponent - shift, sign), bits,
+      toward);
+}
+
+Interval Exactly(const Dyadic& x) { return {x, x}; }
+
+Interval Negated(const Interval& x) { return {Negated(x.hi), Negated(x.lo)}; }
+
+Interval Scaled(const Interval& x, std::int64_t k) {
+  return {Scaled(x.lo, k), Scaled(x.hi, k)};
+}
+
+Interval Sum(const Interval& a, const Interval& b, std::int64_t bits) {
+  return {Sum(a.lo, b.lo, bits, Toward::kDown),
+          Sum(a.hi, b.hi, bits, Toward::kUp)};
+}
+
+Interval Difference(const Interval& a, const Interval& b, std::int64_t bits) {
+  return Sum(a, Negated(b), bits);
+}
+
+Interval Product(const Interval& a, const Interval& b, std::int64_t bits) {
+  const Dyadic p[] = {Product(a.lo, b.lo), Product(a.lo, b.hi),
+                      Product(a.hi, b.lo), Product(a.hi, b.hi)};
+  return {Rounded(Min(Min(p[0], p[1]), Min(p[2], p[3])), bits, Toward::kDown),
+          Rounded(Max(Max(p[0], p[1]), Max(p[2], p[3])), bits, Toward::kUp)};
+}
+
+Interval Quotient(const Interval& a, const Interval& b, std::int64_t bits) {
+  // 1/x falls on each side of 0, so 1/[lo, hi] is [1/hi, 1/lo].
+  const Dyadic one{1, 0};
+  const Interval reciprocal{Quotient(one, b.hi, bits + 4, Toward::kDown),
+                            Quotient(one, b.lo, bits + 4, Toward::kUp)};
+  return Product(a, reciprocal, bits);
+}
+
+}  // namespace tasa

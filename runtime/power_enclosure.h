@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/dyadic.h"
+#include "runtime/power.h"
+
+namespace tasa {
+
+// An interval of about `bits` significant bits that holds the exact value
+// of the growth (b^e - 1) x 100, for b other than 0, 1 and -1, and for
+// e other than 0, and whole where b is negative.
+Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits);
+
+// The exact value of a decimal number, to about `bits` significant bits.
+Interval EnclosureOf(const Decimal& value, std::int64_t bits);
+
+}  // namespace tasa

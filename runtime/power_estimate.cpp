@@ -1,0 +1,147 @@
+#include "runtime/power_estimate.h"
+
+#include <quadmath.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "runtime/double_range.h"
+#include "runtime/quad.h"
+
+namespace tasa {
+namespace {
+
+// Relative errors. A correctly rounded Quad operation is off by at most
+// 2^-113. libquadmath's logq, log1pq, expq and expm1q are within a unit
+// or two in the last of their 113 bits; the bound allows 2^12 times that.
+constexpr double kRounding = 0x1p-113;
+constexpr double kFunction = 0x1p-100;
+// The estimate decides only when its bound is below this, far below the
+// 10^-21 of itself by which its 21st digit is known.
+constexpr double kUsable = 0x1p-72;
+
+// log|b|, with its relative error. From |b| - 1 next to 1, where log|b|
+// is small and |b| rounded would lose its digits; elsewhere from |b|,
+// which is quicker, off by 2^-113 / |log|b|| for the rounding of |b|.
+Quad LogOfMagnitude(const Base& b, Quad exponent, double& error) {
+  const Decimal next_to_one{false, "9765625", -10};  // 1/1024
+  const Decimal half{false, "5", -1};
+  const Decimal& less_one = b.magnitude_less_one;
+  if (CompareMagnitudes(less_one, half) < 0 &&
+      (CompareMagnitudes(less_one, next_to_one) < 0 ||
+       fabsq(exponent) > 4096)) {
+    // log1p's slope x / ((1 + x) log1p x) is at most 2.5 for |x| < 1/2.
+    error = 2.5 * kRounding + kFunction;
+    return log1pq(ToQuad(less_one));
+  }
+  const Quad log = logq(ToQuad(b.magnitude));
+  error = kRounding / std::fabs(static_cast<double>(log)) + kFunction;
+  return log;
+}
+
+// e as a Quad, with its relative error.
+Quad ExponentValue(const Exponent& e, double& error) {
+  const Quad n = ToQuad(e.periods);
+  if (!e.reciprocal) {
+    error = kRounding;
+    return n;
+  }
+  const Quad reciprocal = 1 / n;
+  if (e.whole) {
+    const Quad whole = roundq(reciprocal);
+    error = fabsq(whole) < ldexpq(1, 112) ? 0 : kRounding;
+    return whole;
+  }
+  error = 2.01 * kRounding;
+  return reciprocal;
+}
+
+// The significant digits of a Quad, the first at 10^exponent.
+struct Digits {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+// The value's first `count` significant digits, correctly rounded.
+Digits DigitsOf(Quad value, int count) {
+  char buffer[64];
+  quadmath_snprintf(buffer, sizeof buffer, "%.*Qe", count - 1, value);
+  const std::string_view text(buffer);
+  Digits number;
+  number.negative = text.front() == '-';
+  const std::size_t e_at = text.find('e');
+  for (const char c : text.substr(0, e_at)) {
+    if (c >= '0' && c <= '9') number.digits.push_back(c);
+  }
+  number.exponent = std::stoi(std::string(text.substr(e_at + 1)));
+  return number;
+}
+
+}  // namespace
+
+std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
+                                     std::optional<Decimal>& tie) {
+  double exponent_error = 0, log_error = 0;
+  const Quad exponent = ExponentValue(e, exponent_error);
+  const Quad t = exponent * LogOfMagnitude(b, exponent, log_error);
+  const double t_error = (exponent_error + log_error + kRounding) * 1.01;
+  const double t_double = static_cast<double>(t);
+  // e^t is beyond every double past t = 710, and below 10^-347 before
+  // t = -800, where the growth shows as -100 whichever way it is off.
+  if (t_double > 800) return Shown{true, {}};
+  if (t_double < -800) return Shown{false, {true, "1", 2}};
+
+  Quad growth;
+  double error;
+  if (b.sign < 0 && e.odd) {
+    // -(|b|^e + 1): the two terms add, nothing cancels.
+    growth = -(expq(t) + 1);
+    error = std::fabs(t_double) * t_error + kFunction + kRounding;
+  } else if (std::fabs(t_double) < 1.0 / 1024) {
+    // expm1 keeps the digits of a small growth; its slope at t is about 1.
+    growth = expm1q(t);
+    error = 1.01 * t_error + kFunction;
+  } else {
+    // e^t - 1, which cancels by at most e^t / |e^t - 1| <= 1025.
+    const Quad power = expq(t);
+    growth = power - 1;
+    const double power_error = std::fabs(t_double) * t_error * 1.01 + kFunction;
+    error = power_error * static_cast<double>(power / fabsq(growth)) * 1.01 +
+            kRounding;
+  }
+  const Quad result = growth * 100;
+  error = (error + kRounding) * 1.05;
+  if (!(error < kUsable)) return std::nullopt;
+
+  // [lo, hi] holds the exact value, whose distance from `result` is below
+  // `error` of it, even as computed in Quads here: their own rounding is
+  // far within the 5 % spare.
+  const Quad margin = fabsq(result) * Quad(error);
+  const Quad lo = result - margin, hi = result + margin;
+  const Quad beyond = ldexpq((1ULL << 54) - 1, 970);  // 2^1024 - 2^970
+  const Quad zero = ldexpq(1, -1075);
+  if (lo >= beyond || hi <= -beyond) return Shown{true, {}};
+  if (!(hi < beyond && lo > -beyond)) return std::nullopt;
+  if (lo >= -zero && hi <= zero) return Shown{};
+  if (!(lo > zero || hi < -zero)) return std::nullopt;
+
+  // 21 digits, off by less than half a unit in the 21st and the error,
+  // tell the 15 unless they lie within a unit of the 21st of a tie.
+  Digits digits = DigitsOf(result, 21);
+  const std::string rest = digits.digits.substr(15);
+  const std::string kept = digits.digits.substr(0, 15);
+  const std::int64_t exponent_of_last = digits.exponent - 14;
+  if (rest == "499999" || rest == "500000" || rest == "500001") {
+    tie = MakeDecimal(digits.negative, kept + '5', exponent_of_last - 1);
+    return std::nullopt;
+  }
+  // Past the tie, the 15 digits go up: as a 16th digit 9 would take them.
+  return Shown{false, RoundedTo15(MakeDecimal(
+                          digits.negative, kept + (rest > "500000" ? '9' : '0'),
+                          exponent_of_last - 1))};
+}
+
+}  // namespace tasa

@@ -1,0 +1,169 @@
+#include "runtime/rounding.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "runtime/double_range.h"
+
+namespace tasa {
+namespace {
+
+constexpr std::size_t kDigits = 15;
+
+// Adds one to a string of decimal digits; "999" becomes "1000".
+std::string Incremented(std::string digits) {
+  auto digit = digits.rbegin();
+  while (digit != digits.rend() && *digit == '9') *digit++ = '0';
+  if (digit == digits.rend()) {
+    digits.insert(digits.begin(), '1');
+  } else {
+    ++*digit;
+  }
+  return digits;
+}
+
+// Takes one from a string of decimal digits that is not all zeros.
+std::string Decremented(std::string digits) {
+  auto digit = digits.rbegin();
+  while (*digit == '0') *digit++ = '9';
+  --*digit;
+  return digits;
+}
+
+std::int64_t Lead(const Decimal& d) {
+  return d.exponent + static_cast<std::int64_t>(d.digits.size()) - 1;
+}
+
+// The first value above `shown` (a 15-digit number other than 0) at which
+// rounding to 15 digits changes: halfway to the next 15-digit number up.
+Decimal TieAbove(const Decimal& shown) {
+  std::string digits = shown.digits;
+  digits.resize(kDigits, '0');
+  std::int64_t exponent = Lead(shown) - static_cast<std::int64_t>(kDigits);
+  if (shown.negative) {
+    if (digits.find_first_not_of('0', 1) == std::string::npos) {
+      // Up from -1,00000000000000E+k is toward -9,99999999999999E+(k-1).
+      digits.assign(kDigits, '9');
+      --exponent;
+    } else {
+      digits = Decremented(digits);
+    }
+  }
+  digits.push_back('5');
+  return MakeDecimal(shown.negative, digits, exponent);
+}
+
+// Whether the interval is narrower than 2^-60 of its ends, which lie on
+// one side of 0: then it holds at most one of the values where what is
+// shown changes, as those lie at least 10^-16 of themselves apart.
+bool Narrow(const Interval& x) {
+  if (Sign(x.lo) * Sign(x.hi) <= 0 ||
+      std::abs(TopBit(x.hi) - TopBit(x.lo)) > 1) {
+    return false;
+  }
+  const Dyadic width = ExactSum(x.hi, Negated(x.lo));
+  return Sign(width) == 0 ||
+         TopBit(width) < std::min(TopBit(x.lo), TopBit(x.hi)) - 60;
+}
+
+Decision Undecided(const Interval& x, Decimal boundary) {
+  if (!Narrow(x)) return {};
+  return {std::nullopt, std::move(boundary)};
+}
+
+}  // namespace
+
+Decimal RoundedTo15(const Decimal& exact) {
+  if (exact.digits.size() <= kDigits) return exact;
+  std::string kept = exact.digits.substr(0, kDigits);
+  const char next = exact.digits[kDigits];
+  const bool beyond_half = exact.digits.size() > kDigits + 1;  // no trailing 0s
+  const bool odd = (kept.back() - '0') % 2 == 1;
+  const bool up = next > '5' || (next == '5' && (beyond_half || odd));
+  const std::int64_t exponent =
+      exact.exponent + static_cast<std::int64_t>(exact.digits.size() - kDigits);
+  return MakeDecimal(exact.negative, up ? Incremented(kept) : kept, exponent);
+}
+
+Decimal RoundedTo15(const Dyadic& exact) {
+  if (Sign(exact) == 0) return {};
+  const BigInt magnitude = abs(exact.mantissa);
+  // The power of ten of the first digit, from the power of two, then made
+  // sure of: the scaled value q + f lies in [10^14, 10^15).
+  auto lead = static_cast<std::int64_t>(
+      std::floor(static_cast<double>(TopBit(exact)) * std::log10(2.0)));
+  const BigInt low = PowerOfTen(kDigits - 1), high = PowerOfTen(kDigits);
+  for (;;) {
+    BigInt numerator = magnitude, denominator = 1;
+    if (exact.exponent >= 0) {
+      numerator <<= static_cast<unsigned>(exact.exponent);
+    } else {
+      denominator <<= static_cast<unsigned>(-exact.exponent);
+    }
+    const std::int64_t scale = static_cast<std::int64_t>(kDigits) - 1 - lead;
+    if (scale >= 0) {
+      numerator *= PowerOfTen(scale);
+    } else {
+      denominator *= PowerOfTen(-scale);
+    }
+    BigInt q = numerator / denominator;
+    if (q >= high) {
+      ++lead;
+      continue;
+    }
+    if (q < low) {
+      --lead;
+      continue;
+    }
+    const BigInt twice_rest = 2 * (numerator - q * denominator);
+    if (twice_rest > denominator ||
+        (twice_rest == denominator && (q & 1) != 0)) {
+      ++q;
+    }
+    return RoundedTo15(MakeDecimal(Sign(exact) < 0, DigitsOf(q), -scale));
+  }
+}
+
+Shown ShownOf(const Decimal& exact) {
+  switch (AsDouble(exact)) {
+    case InDouble::kInfinity:
+      return {true, {}};
+    case InDouble::kZero:
+      return {};
+    case InDouble::kNumber:
+      break;
+  }
+  return {false, RoundedTo15(exact)};
+}
+
+Decision Decide(const Interval& x) {
+  const Dyadic& beyond = OverflowThresholdDyadic();
+  const Dyadic& zero = UnderflowThresholdDyadic();
+  const auto below = [](const Dyadic& a, const Dyadic& b) {
+    return Compare(a, b) < 0;
+  };
+  if (!below(x.lo, beyond) || !below(Negated(beyond), x.hi)) {
+    return {Shown{true, {}}, std::nullopt};
+  }
+  if (!below(x.hi, beyond)) return Undecided(x, OverflowThreshold());
+  if (!below(Negated(beyond), x.lo)) {
+    Decimal threshold = OverflowThreshold();
+    threshold.negative = true;
+    return Undecided(x, threshold);
+  }
+  if (!below(x.lo, Negated(zero)) && !below(zero, x.hi)) return {Shown{}, {}};
+  if (!below(zero, x.lo) && !below(x.hi, Negated(zero))) {
+    Decimal threshold = UnderflowThreshold();
+    threshold.negative = below(x.hi, zero);
+    return Undecided(x, threshold);
+  }
+  const Decimal lo = RoundedTo15(x.lo), hi = RoundedTo15(x.hi);
+  if (lo.negative == hi.negative && lo.digits == hi.digits &&
+      lo.exponent == hi.exponent) {
+    return {Shown{false, lo}, std::nullopt};
+  }
+  return Undecided(x, TieAbove(lo));
+}
+
+}  // namespace tasa

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+
+#include "runtime/decimal.h"
+#include "runtime/dyadic.h"
+
+namespace tasa {
+
+// A result as the calculator shows it: beyond the range of a double, or its
+// value correctly rounded to 15 significant digits, ties to even (0 when a
+// double would hold it as zero).
+struct Shown {
+  bool overflow = false;
+  Decimal value;
+};
+
+// An exact value rounded to 15 significant digits, ties to even.
+Decimal RoundedTo15(const Decimal& exact);
+Decimal RoundedTo15(const Dyadic& exact);
+
+// What an exact value shows.
+Shown ShownOf(const Decimal& exact);
+
+// What a result known only to lie in an interval shows, if every member of
+// the interval shows the same. If not, and the interval is narrow enough to
+// hold just one of the values where what is shown changes (a tie between
+// two 15-digit numbers, or an end of the range of a double), that value:
+// the result may be exactly it.
+struct Decision {
+  std::optional<Shown> shown;
+  std::optional<Decimal> boundary;
+};
+Decision Decide(const Interval& result);
+
+}  // namespace tasa

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "runtime/decimal.h"
+#include "runtime/double_range.h"
+
+namespace tasa::testing {
+
+// The exact value of a finite double, as a decimal number.
+inline Decimal ExactValue(double value) {
+  int exponent = 0;
+  const double fraction = std::frexp(value, &exponent);
+  return DecimalOf({BigInt(static_cast<std::int64_t>(std::ldexp(fraction, 53))),
+                    exponent - 53});
+}
+
+}  // namespace tasa::testing
