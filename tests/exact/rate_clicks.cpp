@@ -1,10 +1,12 @@
 #include "exact/rate_clicks.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string_view>
 
 #include "actions/form1_actions.h"
+#include "runtime/big_integer.h"
 #include "runtime/run_time_error.h"
 #include "support/fake_form.h"
 
@@ -138,6 +140,92 @@ std::string EdgePeriods(Draw& draw) {
   return std::string(draw.Of(kPeriods));
 }
 
+// Clicks built so that the exact answer lies on, or 10^-25 to 10^-45 of
+// itself from, a value where what is shown changes: a tie between two
+// 15-digit numbers (results from 10^-322 to 10^300), an end of the range
+// of a double; or so that 1/n lies next to the upper end. Worked out with
+// whole numbers only, so the same on every platform.
+struct Exact {  // m 10^e
+  BigInt m;
+  std::int64_t e = 0;
+};
+std::int64_t Lead(const Exact& x) {
+  return x.e + static_cast<std::int64_t>(DigitsOf(abs(x.m)).size()) - 1;
+}
+Exact Plus(const Exact& a, const Exact& b) {
+  const std::int64_t e = std::min(a.e, b.e);
+  return {a.m * tasa::PowerOfTen(a.e - e) + b.m * tasa::PowerOfTen(b.e - e), e};
+}
+std::string Text(const Exact& x) {
+  std::string text = x.m < 0 ? "-" : "";
+  return text.append(DigitsOf(abs(x.m)))
+      .append("e")
+      .append(std::to_string(x.e));
+}
+
+RateInput NearABoundary(Draw& draw) {
+  const BigInt beyond = ((BigInt(1) << 54) - 1) << 970;  // 2^1024 - 2^970
+  if (draw.OneIn(10)) {  // 1/n next to 2^1024 - 2^970, on a rate that stands it
+    const Exact n{tasa::PowerOfTen(369) / beyond + draw.Between(-1, 1), -369};
+    static constexpr std::array<std::string_view, 4> kRates = {
+        "0", "-100", "1e-320", "-1e-310"};
+    return {'M', std::string(draw.Of(kRates)), Text(n)};
+  }
+  // The value X aimed at: a tie, 2^1024 - 2^970 or 2^-1075, maybe negative,
+  // and a little off it.
+  Exact x;
+  const auto kind = draw.Below(10);
+  if (kind == 0) {
+    x = {beyond, 0};
+  } else if (kind == 1) {
+    x = {boost::multiprecision::pow(BigInt(5), 1075), -1075};
+  } else {
+    x = {BigInt(DigitsOf(draw.Between(100000000000000, 999999999999999))) * 10 +
+             5,
+         draw.Between(-337, 285)};
+  }
+  if (draw.OneIn(3)) x.m = -x.m;
+  if (!draw.OneIn(4)) {
+    x = Plus(x, {draw.OneIn(2) ? 1 : -1, Lead(x) - draw.Between(25, 45)});
+  }
+  // b = c^(u/v) for c = 1 + X/100 gives the growth X over these periods.
+  struct Form {
+    char action;
+    std::string_view periods;
+    unsigned u, v;
+  };
+  static constexpr std::array<Form, 13> kForms = {{{'A', "1", 1, 1},
+                                                   {'A', "2", 1, 2},
+                                                   {'A', "3", 1, 3},
+                                                   {'A', "12", 1, 12},
+                                                   {'A', "0,5", 2, 1},
+                                                   {'A', "1,5", 2, 3},
+                                                   {'A', "1,25", 4, 5},
+                                                   {'M', "1", 1, 1},
+                                                   {'M', "0,5", 1, 2},
+                                                   {'M', "0,2", 1, 5},
+                                                   {'M', "2", 2, 1},
+                                                   {'M', "12", 12, 1},
+                                                   {'M', "2,5", 5, 2}}};
+  const Exact c = Plus({1, 0}, {x.m, x.e - 2});
+  Form form = draw.Of(kForms);
+  // A negative base takes an odd whole power only.
+  while (c.m < 0 && (form.u != 1 || form.v % 2 == 0)) form = draw.Of(kForms);
+  // b to at least 60 digits past its own first and past X's first.
+  const std::int64_t places =
+      80 + std::max<std::int64_t>({0, -Lead(x), -Lead(c) * form.u / form.v});
+  const std::int64_t shift =
+      places * form.v + c.e * form.u;  // of c^u, for the root
+  BigInt power = boost::multiprecision::pow(abs(c.m), form.u);
+  power = shift >= 0 ? power * tasa::PowerOfTen(shift)
+                     : power / tasa::PowerOfTen(-shift);
+  BigInt b = RootFloor(power, form.v);
+  if (c.m < 0) b = -b;
+  // The rate: (b - 1) x 100.
+  const Exact rate = Plus({b, -places}, {-1, 0});
+  return {form.action, Text({rate.m * 100, rate.e}), std::string(form.periods)};
+}
+
 }  // namespace
 
 std::vector<RateInput> GenerateRateInputs(std::size_t count,
@@ -148,18 +236,24 @@ std::vector<RateInput> GenerateRateInputs(std::size_t count,
   while (inputs.size() < count) {
     RateInput input;
     input.action = draw.OneIn(2) ? 'A' : 'M';
-    switch (draw.Below(10)) {
+    switch (draw.Below(20)) {
       case 0:
+      case 1:
         input.rate = AnyNumber(draw, 30);
         input.periods = TypicalPeriods(draw);
         break;
-      case 1:
+      case 2:
+      case 3:
         input.rate = TypicalRate(draw);
         input.periods = AnyNumber(draw, 4);
         break;
-      case 2:
+      case 4:
+      case 5:
         input.rate = draw.OneIn(2) ? EdgeRate(draw) : AnyNumber(draw, 30);
         input.periods = draw.OneIn(2) ? EdgePeriods(draw) : AnyNumber(draw, 4);
+        break;
+      case 6:
+        input = NearABoundary(draw);
         break;
       default:
         input.rate = TypicalRate(draw);
