@@ -74,17 +74,19 @@ Decision Undecided(const Interval& x, Decimal boundary) {
 
 }  // namespace
 
-Decimal RoundedTo15(const Decimal& exact) {
-  if (exact.digits.size() <= kDigits) return exact;
-  std::string kept = exact.digits.substr(0, kDigits);
-  const char next = exact.digits[kDigits];
-  const bool beyond_half = exact.digits.size() > kDigits + 1;  // no trailing 0s
+Decimal RoundedTo(const Decimal& exact, std::size_t digits) {
+  if (exact.digits.size() <= digits) return exact;
+  std::string kept = exact.digits.substr(0, digits);
+  const char next = exact.digits[digits];
+  const bool beyond_half = exact.digits.size() > digits + 1;  // no trailing 0s
   const bool odd = (kept.back() - '0') % 2 == 1;
   const bool up = next > '5' || (next == '5' && (beyond_half || odd));
   const std::int64_t exponent =
-      exact.exponent + static_cast<std::int64_t>(exact.digits.size() - kDigits);
+      exact.exponent + static_cast<std::int64_t>(exact.digits.size() - digits);
   return MakeDecimal(exact.negative, up ? Incremented(kept) : kept, exponent);
 }
+
+Decimal RoundedTo15(const Decimal& exact) { return RoundedTo(exact, kDigits); }
 
 Decimal RoundedTo15(const Dyadic& exact) {
   if (Sign(exact) == 0) return {};

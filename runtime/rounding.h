@@ -15,8 +15,10 @@ struct Shown {
   Decimal value;
 };
 
-// An exact value rounded to 15 significant digits, ties to even.
+// An exact value rounded to 15, or to `digits`, significant digits, ties
+// to even.
 Decimal RoundedTo15(const Decimal& exact);
+Decimal RoundedTo(const Decimal& exact, std::size_t digits);
 Decimal RoundedTo15(const Dyadic& exact);
 
 // What an exact value shows.

@@ -12,9 +12,29 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Spaces around a number: space, tab, and the no-break spaces that numbers
-// copied from web pages and spreadsheets carry, U+00A0 and U+202F (UTF-8).
-constexpr std::string_view kBlanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+// Blanks around a number, in UTF-8: tab, vertical tab and form feed, every
+// space separator of Unicode (the no-break and thin spaces that numbers
+// copied from web pages, spreadsheets and typeset documents carry among
+// them), and the invisible zero-width space, word joiner and byte-order
+// mark.
+constexpr std::string_view kBlanks[] = {
+    "\t",           "\v",           "\f",           " ",
+    "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81",
+    "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85",
+    "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89",
+    "\xE2\x80\x8A", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80",
+    "\xE2\x80\x8B", "\xE2\x81\xA0", "\xEF\xBB\xBF"};
+
+// A typeset minus sign, U+2212, counts as '-'.
+constexpr std::string_view kMinusSign = "\xE2\x88\x92";
+
+// The length of a sign at `at` (0 for none), and whether it is a minus.
+std::size_t SignAt(std::string_view text, std::size_t at, bool& negative) {
+  const std::string_view rest = text.substr(at);
+  negative = rest.starts_with('-') || rest.starts_with(kMinusSign);
+  if (rest.starts_with(kMinusSign)) return kMinusSign.size();
+  return rest.starts_with('-') || rest.starts_with('+') ? 1 : 0;
+}
 
 std::string_view Trimmed(std::string_view text) {
   for (bool trimmed = true; trimmed;) {
@@ -50,11 +70,7 @@ std::size_t DigitsAt(std::string_view text, std::size_t at) {
 
 NumberParts Split(std::string_view text) {
   NumberParts parts;
-  std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    parts.negative = text[at] == '-';
-    ++at;
-  }
+  std::size_t at = SignAt(text, 0, parts.negative);
   parts.integer = text.substr(at, DigitsAt(text, at));
   at += parts.integer.size();
   if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
@@ -67,10 +83,7 @@ NumberParts Split(std::string_view text) {
   }
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
     ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-      parts.exponent_negative = text[at] == '-';
-      ++at;
-    }
+    at += SignAt(text, at, parts.exponent_negative);
     parts.exponent = text.substr(at, DigitsAt(text, at));
     if (parts.exponent.empty()) throw RunTimeError(ErrorKind::NotANumber);
     at += parts.exponent.size();
@@ -93,11 +106,13 @@ std::int64_t ExponentValue(const NumberParts& parts) {
 
 // Writes significant digits (no trailing zeros) times 10^exponent, where
 // the first digit stands at 10^exponent, in the boxes' format.
-std::string Formatted(bool negative, const std::string& digits, int exponent) {
+std::string Formatted(bool negative, const std::string& digits, int exponent,
+                      Notation notation = Notation::kAsResults) {
   constexpr int kFixedDigits = 15;
   std::string text;
   if (negative) text.push_back('-');
-  if (exponent < -4 || exponent >= kFixedDigits) {
+  if (exponent < -4 || exponent >= kFixedDigits ||
+      notation == Notation::kExponent) {
     text.push_back(digits.front());
     if (digits.size() > 1) {
       text.push_back(',');
@@ -126,6 +141,12 @@ std::string Formatted(bool negative, const std::string& digits, int exponent) {
   return text;
 }
 
+// The power of ten of a number's first digit.
+int Lead(const Decimal& value) {
+  return static_cast<int>(value.exponent +
+                          static_cast<std::int64_t>(value.digits.size()) - 1);
+}
+
 }  // namespace
 
 Decimal TextToNumber(std::string_view text) {
@@ -150,12 +171,18 @@ Decimal TextToNumber(std::string_view text) {
   return value;
 }
 
+std::string NumberToText(const Decimal& value, std::size_t digits,
+                         Notation notation) {
+  if (value.IsZero()) return "0";
+  const Decimal rounded = RoundedTo(value, digits);
+  return Formatted(rounded.negative, rounded.digits, Lead(rounded), notation);
+}
+
 std::string NumberToText(const Decimal& value) {
   if (value.IsZero()) return "0";  // also -0: never shown with a sign
   const Decimal rounded = RoundedTo15(value);
   std::string digits = rounded.digits;
-  const auto exponent = static_cast<int>(
-      rounded.exponent + static_cast<std::int64_t>(digits.size()) - 1);
+  const int exponent = Lead(rounded);
   std::string padded = digits;
   padded.resize(15, '0');
   // A value just below the largest double (1,7976931348623157E+308) would

@@ -77,6 +77,19 @@ TEST(TextToNumber, ReadsWhatPeopleType) {
       {"\xE2\x80\xAF"
        "-1,5 \t\xE2\x80\xAF",
        -1.5},
+      // Blanks nobody sees, from documents: thin, ideographic and medium
+      // mathematical spaces, zero-width space, word joiner, byte-order mark,
+      // vertical tab, form feed; and a typeset minus sign.
+      {"\xE2\x80\x89\xE3\x80\x80"
+       "12\xE2\x81\x9F",
+       12},
+      {"\xE2\x80\x8B"
+       "12\xE2\x81\xA0\xEF\xBB\xBF\v\f",
+       12},
+      {"\xE2\x88\x92"
+       "2,5e\xE2\x88\x92"
+       "1",
+       -0.25},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
@@ -164,6 +177,10 @@ TEST(TextToNumber, RejectsTextThatIsNotANumber) {
            "000" /* a no-break space inside */,
            "1\xE2\x80\xAF"
            "000" /* a narrow one */,
+           "1\xE2\x80\x8B"
+           "2" /* a zero-width space inside */,
+           "\xE2\x88\x92\xE2\x88\x92"
+           "1",
            std::string("1\0"
                        "2",
                        3)}) {
