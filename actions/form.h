@@ -18,6 +18,18 @@ class TextBox {
   virtual BoxStatus WriteText(std::string_view text) = 0;
 };
 
+// Error 13 from a box whose text is not a number: the window puts the
+// focus there once the error has been shown.
+class NotANumberIn : public RunTimeError {
+ public:
+  explicit NotANumberIn(BoxName box)
+      : RunTimeError(ErrorKind::NotANumber), box_(box) {}
+  BoxName box() const { return box_; }
+
+ private:
+  BoxName box_;
+};
+
 // What the actions see of the main window: its boxes, reached by name.
 class Form {
  public:

@@ -9,11 +9,16 @@
 namespace tasa {
 namespace {
 
-Decimal ReadNumber(const TextBox& box) {
+Decimal ReadNumber(Form& form, BoxName name) {
   std::string text;
-  CheckStatus(box.ReadText(text));
+  CheckStatus(form.Box(name).ReadText(text));
   ClearFaultFlags();
-  return TextToNumber(text);
+  try {
+    return TextToNumber(text);
+  } catch (const RunTimeError& error) {
+    if (error.kind() == ErrorKind::NotANumber) throw NotANumberIn(name);
+    throw;
+  }
 }
 
 void Write(TextBox& box, std::string_view text) {
@@ -24,15 +29,15 @@ void Write(TextBox& box, std::string_view text) {
 }  // namespace
 
 void Command1_Click(Form& form) {
-  const Decimal m = ReadNumber(form.Box(BoxName::Text3));
-  const Decimal n = ReadNumber(form.Box(BoxName::Text2));
+  const Decimal m = ReadNumber(form, BoxName::Text3);
+  const Decimal n = ReadNumber(form, BoxName::Text2);
   TextBox& output = form.Box(BoxName::Text1);
   Write(output, NumberToText(AnnualFromMonthly(m, n)));
 }
 
 void Command2_Click(Form& form) {
-  const Decimal a = ReadNumber(form.Box(BoxName::Text1));
-  const Decimal n = ReadNumber(form.Box(BoxName::Text2));
+  const Decimal a = ReadNumber(form, BoxName::Text1);
+  const Decimal n = ReadNumber(form, BoxName::Text2);
   TextBox& output = form.Box(BoxName::Text3);
   Write(output, NumberToText(MonthlyFromAnnual(a, n)));
 }

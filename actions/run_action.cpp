@@ -4,10 +4,13 @@
 
 namespace tasa {
 
-bool RunAction(Action action, Form& form, ErrorReport& report) {
+ActionOutcome RunAction(Action action, Form& form, ErrorReport& report) {
   try {
     action(form);
-    return true;
+    return {true, std::nullopt};
+  } catch (const NotANumberIn& error) {
+    report.Show(error);
+    return {false, error.box()};
   } catch (const RunTimeError& error) {
     report.Show(error);
   } catch (const std::bad_alloc&) {
@@ -17,7 +20,7 @@ bool RunAction(Action action, Form& form, ErrorReport& report) {
     // escape into the toolkit's event loop either.
     report.Show(RunTimeError(ErrorKind::Internal));
   }
-  return false;
+  return {};
 }
 
 }  // namespace tasa

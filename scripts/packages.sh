@@ -13,7 +13,9 @@ PACKAGING_PACKAGES=(dpkg-dev wixl)
 # The Windows executables: the MinGW-w64 cross compilers.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64)
-# Wine to test them. Its 32-bit half comes from the i386 architecture and is
-# installed only where the kernel runs 32-bit programs (scripts/runs-32-bit.sh).
-WINDOWS_TEST_PACKAGES=(wine wine64)
+# Wine to test them, with a window manager that xdotool asks to minimize and
+# restore the window. Wine's 32-bit half comes from the i386 architecture and
+# is installed only where the kernel runs 32-bit programs
+# (scripts/runs-32-bit.sh).
+WINDOWS_TEST_PACKAGES=(wine wine64 openbox xdotool)
 WINE32_PACKAGES=(wine32:i386)

@@ -226,23 +226,25 @@ TEST(Actions, RoundTripsComeBackToTheTypedRate) {
 TEST(RunAction, ReportsAnErrorAndLetsTheProgramGoOn) {
   FakeForm form("12", "0", "5");
   ErrorRecorder report;
-  EXPECT_FALSE(RunAction(Command2_Click, form, report));
+  EXPECT_FALSE(RunAction(Command2_Click, form, report).completed);
   EXPECT_EQ(report.shown, (std::vector<ErrorKind>{ErrorKind::DivisionByZero}));
   EXPECT_EQ(form.Texts(), (Texts{"12", "0", "5"}));
 
   form.box2.text = "12";
-  EXPECT_TRUE(RunAction(Command2_Click, form, report));
-  EXPECT_EQ(report.shown.size(), 1u);
+  EXPECT_TRUE(RunAction(Command2_Click, form, report).completed);
+  form.box2.text = "doce";  // error 13 names the box
+  EXPECT_EQ(RunAction(Command2_Click, form, report).not_a_number,
+            BoxName::Text2);
+  EXPECT_EQ(report.shown.size(), 2u);
   EXPECT_EQ(form.box3.text, "0,948879293458297");
 }
 
 TEST(RunAction, ReportsEveryOtherFailureAsARunTimeError) {
   ErrorRecorder report;
   FakeForm form;
-  EXPECT_FALSE(RunAction([](Form&) { throw std::bad_alloc(); }, form, report));
-  EXPECT_FALSE(
-      RunAction([](Form&) { throw std::out_of_range("x"); }, form, report));
-  EXPECT_FALSE(RunAction([](Form&) { throw 42; }, form, report));
+  RunAction([](Form&) { throw std::bad_alloc(); }, form, report);
+  RunAction([](Form&) { throw std::out_of_range("x"); }, form, report);
+  RunAction([](Form&) { throw 42; }, form, report);
   EXPECT_EQ(report.shown,
             (std::vector<ErrorKind>{ErrorKind::OutOfMemory, ErrorKind::Internal,
                                     ErrorKind::Internal}));

@@ -119,6 +119,25 @@ TEST(ProgramIcon, AShapeMovedOrResizedByOneUnitIsNoLongerAlike) {
   }
 }
 
+TEST(ProgramIcon, ShellIcoHoldsEverySizeInFullColour) {
+  QFile file(QStringLiteral(TASA_ICON_DIR "/tasa-efectiva-shell.ico"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray read = file.readAll();
+  const Bytes ico(read.begin(), read.end());
+  ASSERT_EQ(Little(ico, 4, 2), std::size(tasa::icons::kShellIconSizes));
+  for (std::size_t i = 0; i < std::size(tasa::icons::kShellIconSizes); ++i) {
+    const int size = tasa::icons::kShellIconSizes[i];
+    const std::size_t entry = 6 + 16 * i;
+    EXPECT_EQ(ico[entry] == 0 ? 256 : ico[entry], size);
+    EXPECT_EQ(Little(ico, entry + 6, 2), 32u);
+    const QImage image = QImage::fromData(
+        read.mid(Little(ico, entry + 12, 4), Little(ico, entry + 8, 4)));
+    EXPECT_TRUE(Alike(image.convertToFormat(QImage::Format_ARGB32),
+                      tasa::icons::Render(size)))
+        << size;
+  }
+}
+
 TEST(ProgramIcon, IcoHoldsExactlyTheThreeImages) {
   const Bytes ico = ReadFile("tasa-efectiva.ico");
   ASSERT_GE(ico.size(), 6u + 3 * 16);

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "window/qt/application.h"
+#include "window/qt/number_box.h"
 #include "window/qt/qt_form1.h"
 
 namespace {
@@ -123,6 +124,7 @@ class WindowTest : public QObject {
     form_ = std::make_unique<tasa::QtForm1>();
     form_->show();
     form_->activateWindow();
+    form_->activateWindow();  // as the desktop does once the report is gone
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   }
   void cleanup() { form_.reset(); }
@@ -144,7 +146,8 @@ class WindowTest : public QObject {
   }
 
   void controlsStandWhereTheLayoutPutsThem() {
-    QCOMPARE(form_->findChildren<QWidget*>().size(), std::size(kControls));
+    QCOMPARE(form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+             std::size(kControls));
     for (const Expected& expected : kControls) {
       const QWidget* widget = Control(expected.name, expected.index);
       QVERIFY2(widget != nullptr, expected.name);
@@ -169,6 +172,15 @@ class WindowTest : public QObject {
       const QWidget* widget = Control(expected.name, expected.index);
       const QFontMetrics metrics = widget->fontMetrics();
       QVERIFY(widget->font().pointSizeF() <= 8.0);
+      // Smaller than 8 points only where half a point more would not fit.
+      QFont larger = widget->font();
+      larger.setPointSizeF(larger.pointSizeF() + 0.5);
+      const QString caption = Caption(widget);
+      const bool larger_fits = QFontMetrics(larger).horizontalAdvance(
+                                   caption) <= widget->contentsRect().width();
+      QVERIFY2(widget->font().pointSizeF() == 8.0 || !larger_fits ||
+                   qobject_cast<const QPushButton*>(widget),
+               expected.name);
       QRect room = widget->contentsRect();
       if (auto* button = qobject_cast<const QPushButton*>(widget)) {
         QStyleOptionButton option;
@@ -282,6 +294,11 @@ class WindowTest : public QObject {
     QVERIFY(seen.has_value());
     QVERIFY2(seen->text.contains(QStringLiteral("13")), qPrintable(seen->text));
     QCOMPARE(Texts(), (QStringList{" ", " ", "abc"}));
+    // The person types over the text that could not be read.
+    form_->activateWindow();  // as the desktop does once the report is gone
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QCOMPARE(QApplication::focusWidget(), Box("Text3"));
+    QCOMPARE(Box("Text3")->selectedText(), u"abc"_qs);
   }
 
   void aPasteKeepsItsFirstLineAndTheTextAroundIt_data() {
@@ -320,33 +337,51 @@ class WindowTest : public QObject {
     QCOMPARE(box->cursorPosition(), from + 1);  // after what was kept
   }
 
-  // A result shows its first digits, as a native box does, and a box too
-  // narrow for its text offers the whole of it as a tooltip.
-  void aResultShowsItsBeginningAndAllOfItOnHover_data() {
+  // Without the focus a box shows a number too long for it shortened to
+  // fit, exponent kept, painted as a box holding that text paints it; its
+  // text stays whole, and so does the tooltip. Which digits fit depends on
+  // the machine's font.
+  void aLongResultShowsShortenedAndWholeOnHover_data() {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("periods");
-    QTest::addColumn<QString>("annual");
+    QTest::addColumn<QString>("whole");
+    QTest::addColumn<QString>("exponent");  // kept in what is shown
     QTest::addColumn<bool>("fits");
-    QTest::newRow("fixed form")
-        << u"1"_qs << u"12"_qs << u"12,682503013197"_qs << false;
+    QTest::newRow("fixed form") << u"Command1"_qs << u"1"_qs << u"12"_qs
+                                << u"12,682503013197"_qs << QString() << false;
     QTest::newRow("exponent form")
-        << u"1"_qs << u"10000"_qs << u"1,6358287111889E+45"_qs << false;
-    QTest::newRow("short") << u"5"_qs << u"1"_qs << u"5"_qs << true;
+        << u"Command1"_qs << u"1"_qs << u"10000"_qs << u"1,6358287111889E+45"_qs
+        << u"E+45"_qs << false;
+    QTest::newRow("0,01 % a year a day")
+        << u"Command2"_qs << u"0,01"_qs << u"365"_qs
+        << u"2,73958942549507E-05"_qs << u"E-05"_qs << false;
+    QTest::newRow("short") << u"Command1"_qs << u"5"_qs << u"1"_qs << u"5"_qs
+                           << QString() << true;
   }
-  void aResultShowsItsBeginningAndAllOfItOnHover() {
+  void aLongResultShowsShortenedAndWholeOnHover() {
+    QFETCH(QString, button);
     QFETCH(QString, rate);
     QFETCH(QString, periods);
-    QFETCH(QString, annual);
+    QFETCH(QString, whole);
+    QFETCH(QString, exponent);
     QFETCH(bool, fits);
-    Type("Text3", rate);
+    const bool annual = button == u"Command1"_qs;
+    Type(annual ? "Text3" : "Text1", rate);
     Type("Text2", periods);
-    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-    QLineEdit* box = Box("Text1");
-    QCOMPARE(box->text(), annual);
-    QCOMPARE(box->toolTip(), fits ? QString() : annual);
+    QTest::mouseClick(Button(qPrintable(button)), Qt::LeftButton);
+    auto* box = static_cast<tasa::NumberBox*>(Box(annual ? "Text1" : "Text3"));
+    const QString shown = box->shownWithoutFocus();
+    QCOMPARE(box->text(), whole);
+    QCOMPARE(box->toolTip(), fits ? QString() : whole);
+    QVERIFY2((shown == whole) == fits && shown.endsWith(exponent),
+             qPrintable(shown));
+    const double read = QString(shown).replace(u',', u'.').toDouble();
+    QVERIFY2(std::abs(read / QString(whole).replace(u',', u'.').toDouble() -
+                      1) < 0.05,
+             qPrintable(shown));
 
-    // What it shows is what a box just given that text shows: the start.
-    QLineEdit fresh(annual, form_.get());
+    QLineEdit fresh(shown, form_.get());
     fresh.setGeometry(box->geometry());
     fresh.setCursorPosition(0);
     fresh.show();
@@ -376,6 +411,7 @@ class WindowTest : public QObject {
     const QString digits(1 << 20, u'7');
     Paste("Text3", digits);
     QCOMPARE(Box("Text3")->text().size(), digits.size());  // no length limit
+    QCOMPARE(Box("Text3")->toolTip(), digits.left(79) + u'…');
     Type("Text2", "12");
     const std::optional<SeenBox> seen = Click(Button("Command1"));
     QVERIFY(seen.has_value());
@@ -411,6 +447,12 @@ class WindowTest : public QObject {
     QTest::newRow("line separator") << u"12\u20285"_qs << twelve << 0;
     QTest::newRow("tabs") << u"\t12\t"_qs << twelve << 0;
     QTest::newRow("no-break spaces") << u"\u00A012\u202F"_qs << twelve << 0;
+    QTest::newRow("invisible blanks")
+        << u"\u200B\u200912\u2060\uFEFF\u3000"_qs << twelve << 0;
+    QTest::newRow("zero-width space inside")
+        << u"1\u200B2"_qs << QString() << 13;
+    QTest::newRow("typeset minus sign")
+        << u"\u22121"_qs << u"-0,99009900990099"_qs << 0;
     QTest::newRow("a mark and an exponent") << u"1,2e1"_qs << twelve << 0;
   }
   void hostileTextGivesItsOwnOutcome() {

@@ -2,8 +2,9 @@
 // from it that the program ships: an SVG and PNGs for the desktop's icon
 // theme, raw pixels for the window (ARGB, 32 bits a pixel in little-endian
 // order, which the Qt window takes without decoding anything), the Windows
-// ICO (32x32 in 2 colours, 32x32 and 16x16 in 16 colours) and the same
-// three ICO images as raw resources for the resource script.
+// ICO (32x32 in 2 colours, 32x32 and 16x16 in 16 colours), the same three
+// ICO images as raw resources for the resource script, and the shell's ICO
+// in full colour from 16 to 256 pixels.
 //
 // The artwork: a white percent sign over a yellow growth curve, on a green
 // rounded square. Shapes are given on a 32-unit grid so that they land on
@@ -188,9 +189,9 @@ QByteArray IconDirectory(const std::vector<IconImage>& images,
   Put16(out, quint16(images.size()));
   for (std::size_t i = 0; i < images.size(); ++i) {
     const IconImage& image = images[i];
+    out.append(char(image.size));  // 256 is written 0
     out.append(char(image.size));
-    out.append(char(image.size));
-    out.append(char(1 << image.bits_per_pixel));
+    out.append(char(image.bits_per_pixel < 8 ? 1 << image.bits_per_pixel : 0));
     out.append('\0');
     Put16(out, 1);
     Put16(out, quint16(image.bits_per_pixel));
@@ -204,6 +205,27 @@ QByteArray IconDirectory(const std::vector<IconImage>& images,
   return out;
 }
 
+// An ICO file: the directory, then the images in its order.
+QByteArray Ico(const std::vector<IconImage>& images) {
+  std::vector<quint32> offsets;
+  quint32 offset = 6 + 16 * quint32(images.size());
+  for (const IconImage& image : images) {
+    offsets.push_back(offset);
+    offset += quint32(image.data.size());
+  }
+  QByteArray ico = IconDirectory(images, offsets, false);
+  for (const IconImage& image : images) ico.append(image.data);
+  return ico;
+}
+
+QByteArray Png(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png;
+}
+
 }  // namespace
 
 std::vector<IconFile> IconFiles(const Shapes& shapes) {
@@ -211,12 +233,8 @@ std::vector<IconFile> IconFiles(const Shapes& shapes) {
   files.push_back(
       {QStringLiteral("tasa-efectiva.svg"), Svg(shapes).toUtf8(), false});
   for (const int size : {16, 32, 48, 256}) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    Render(size, shapes).save(&buffer, "PNG");
-    files.push_back(
-        {QStringLiteral("tasa-efectiva-%1.png").arg(size), png, true});
+    files.push_back({QStringLiteral("tasa-efectiva-%1.png").arg(size),
+                     Png(Render(size, shapes)), true});
   }
   for (const int size : {16, 32, 48}) {
     const QImage pixels = Render(size, shapes);
@@ -232,21 +250,22 @@ std::vector<IconFile> IconFiles(const Shapes& shapes) {
                                          EncodeIcon(Render(32, shapes), 4),
                                          EncodeIcon(Render(16, shapes), 4)};
   const std::vector<quint32> ids = {30001, 30002, 30003};
-  std::vector<quint32> offsets;
-  quint32 offset = 6 + 16 * quint32(images.size());
-  for (const IconImage& image : images) {
-    offsets.push_back(offset);
-    offset += quint32(image.data.size());
-  }
-  QByteArray ico = IconDirectory(images, offsets, false);
-  for (const IconImage& image : images) ico.append(image.data);
-  files.push_back({QStringLiteral("tasa-efectiva.ico"), ico, false});
+  files.push_back({QStringLiteral("tasa-efectiva.ico"), Ico(images), false});
   files.push_back({QStringLiteral("icon-group-1.bin"),
                    IconDirectory(images, ids, true), false});
   for (std::size_t i = 0; i < images.size(); ++i) {
     files.push_back(
         {QStringLiteral("icon-%1.bin").arg(ids[i]), images[i].data, false});
   }
+
+  // The shell's icon, for shortcuts, the list of installed programs and the
+  // task bar at any scale: full colour, largest first, as PNG.
+  std::vector<IconImage> shell;
+  for (const int size : kShellIconSizes) {
+    shell.push_back({size, 32, Png(Render(size, shapes))});
+  }
+  files.push_back(
+      {QStringLiteral("tasa-efectiva-shell.ico"), Ico(shell), true});
   return files;
 }
 

@@ -22,6 +22,9 @@ struct Shapes {
   double slash_width = 2;
 };
 
+// The sizes of the shell's icon, largest first.
+inline constexpr int kShellIconSizes[] = {256, 64, 48, 40, 32, 24, 20, 16};
+
 // The artwork drawn, antialiased, on a transparent square of `size` pixels.
 QImage Render(int size, const Shapes& shapes = {});
 

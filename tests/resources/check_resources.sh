@@ -26,6 +26,7 @@ expect() {
 }
 expect 'LANGUAGE 10, 3'
 expect '1 14 /* RT_GROUP_ICON */'
+expect '2 14 /* RT_GROUP_ICON */'
 expect '"\040\040\002\000", 1, 1, 0x130L, 30001'
 expect '"\040\040\020\000", 1, 4, 0x2e8L, 30002'
 expect '"\020\020\020\000", 1, 4, 0x128L, 30003'

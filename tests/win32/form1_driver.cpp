@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "window/form1_description.h"
@@ -235,6 +236,12 @@ void CheckButtons(const Calculator& calculator) {
   PostMessageW(calculator.Control("Command1"), BM_CLICK, 0, 0);
   Check(CloseMessageBox(calculator, VK_ESCAPE).closed,
         "Escape closes the report");
+  Sleep(100);
+  const auto selection =
+      SendMessageW(calculator.Control("Text3"), EM_GETSEL, 0, 0);
+  Check(calculator.Focus() == calculator.Control("Text3") &&
+            LOWORD(selection) == 0 && HIWORD(selection) == 3,
+        "after error 13 the focus is in the box, its text selected");
 
   SendMessageW(calculator.Control("Command4"), BM_CLICK, 0, 0);
   Check(calculator.Text("Text1").empty() && calculator.Text("Text2").empty() &&
@@ -270,6 +277,30 @@ void CheckFocusAfterRestore(const Calculator& calculator) {
   GetGUIThreadInfo(calculator.process.dwThreadId, &info);
   Check(info.hwndFocus == box && info.hwndCaret == box,
         "after minimize and restore, focus and caret are back in the box");
+
+  // As a window manager does it: the X window iconified and activated
+  // again, by xdotool through the window manager the test runs.
+  const auto x_window = reinterpret_cast<UINT_PTR>(
+      GetPropW(calculator.window, L"__wine_x11_whole_window"));
+  for (const char* verb : {"windowminimize", "windowactivate"}) {
+    std::wstring command =
+        L"xdotool " + tasa::Widen(verb) + L" " + std::to_wstring(x_window);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION xdotool{};
+    if (CreateProcessW(L"Z:\\usr\\bin\\xdotool", command.data(), nullptr,
+                       nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &xdotool)) {
+      WaitForSingleObject(xdotool.hProcess, 10000);
+      CloseHandle(xdotool.hThread);
+      CloseHandle(xdotool.hProcess);
+    }
+    Sleep(1000);
+  }
+  GetGUIThreadInfo(calculator.process.dwThreadId, &info);
+  Check(x_window != 0 && info.hwndFocus == box && info.hwndCaret == box,
+        "after the window manager minimizes and restores it, focus and caret "
+        "are back in the box");
 }
 
 // A paste keeps what comes before the first line break, inserted at the
@@ -449,31 +480,52 @@ void CheckCaptions(HWND window, UINT dpi, const std::string& where) {
         reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     LOGFONTW look{};
     GetObjectW(font, sizeof look, &look);
-    sized = sized &&
-            std::abs(look.lfHeight) <= MulDiv(8, static_cast<int>(dpi), 72);
-    if (control.kind == ControlKind::TextBox) continue;
-    const HDC dc = GetDC(hwnd);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    const std::wstring caption = tasa::Widen(control.caption);
-    RECT needed{};
-    DrawTextW(dc, caption.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd, dc);
+    const int eight_points = MulDiv(16, static_cast<int>(dpi), 2 * 72);
+    sized = sized && std::abs(look.lfHeight) <= eight_points;
+    if (control.kind == ControlKind::TextBox) {
+      sized = sized && std::abs(look.lfHeight) == eight_points;
+      continue;
+    }
     RECT room{};
     GetClientRect(hwnd, &room);
     // A button's caption stands inside its edges and focus rectangle.
     const int margin = control.kind == ControlKind::PushButton
                            ? MulDiv(4, static_cast<int>(dpi), 96)
                            : 0;
-    if (needed.right > room.right - 2 * margin ||
-        needed.bottom > room.bottom - margin) {
+    // In the largest size, from 8 points down in half points, at which the
+    // caption shows whole.
+    const std::wstring caption = tasa::Widen(control.caption);
+    int fitting = 0;
+    for (int half_points = 16; half_points >= 12 && fitting == 0;
+         --half_points) {
+      LOGFONTW tried_look = look;
+      tried_look.lfHeight = -MulDiv(half_points, static_cast<int>(dpi), 2 * 72);
+      const HFONT tried = CreateFontIndirectW(&tried_look);
+      const HDC dc = GetDC(hwnd);
+      const HGDIOBJ previous = SelectObject(dc, tried);
+      RECT needed{};
+      DrawTextW(dc, caption.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+      SelectObject(dc, previous);
+      ReleaseDC(hwnd, dc);
+      DeleteObject(tried);
+      if (needed.right <= room.right - 2 * margin &&
+          needed.bottom <= room.bottom - margin) {
+        fitting = tried_look.lfHeight;
+      }
+    }
+    if (fitting != look.lfHeight) {
       whole = false;
       clipped.append(" ").append(control.name);
     }
   }
   Check(placed, where + ": controls stand where the twips put them");
-  Check(sized, where + ": the font is at most 8 points, made for the DPI once");
-  Check(whole, where + ": every caption shows whole" + clipped);
+  Check(sized, where +
+                   ": the font is at most 8 points, made for the DPI once; 8 "
+                   "in the boxes");
+  Check(whole,
+        where +
+            ": every caption shows whole, in the largest half point it fits" +
+            clipped);
 }
 
 // The tooltip control the window made, if it made one.
@@ -506,6 +558,40 @@ std::wstring TooltipText(HWND window, HWND box) {
   SendMessageW(tooltip, TTM_GETTEXTW, std::size(text),
                reinterpret_cast<LPARAM>(&tool));
   return text;
+}
+
+// Whether a box's pixels are those of `text` drawn in its font at the top
+// left of its formatting rectangle, on the colours it is given.
+bool Painted(HWND box, const std::wstring& text) {
+  RECT client{}, room{};
+  GetClientRect(box, &client);
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const HDC screen = GetDC(box);
+  const HDC drawn = CreateCompatibleDC(screen);
+  const HBITMAP bitmap =
+      CreateCompatibleBitmap(screen, client.right, client.bottom);
+  const HGDIOBJ previous_bitmap = SelectObject(drawn, bitmap);
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+      GetParent(box), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(drawn),
+      reinterpret_cast<LPARAM>(box)));
+  FillRect(drawn, &client, brush);
+  const HGDIOBJ previous_font = SelectObject(
+      drawn, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  SetBkMode(drawn, TRANSPARENT);
+  DrawTextW(drawn, text.c_str(), -1, &room,
+            DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  bool same = true;
+  for (int y = 0; y < client.bottom && same; ++y) {
+    for (int x = 0; x < client.right && same; ++x) {
+      same = GetPixel(screen, x, y) == GetPixel(drawn, x, y);
+    }
+  }
+  SelectObject(drawn, previous_font);
+  SelectObject(drawn, previous_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(drawn);
+  ReleaseDC(box, screen);
+  return same;
 }
 
 // IAccessible's id, written out: MinGW's oleacc import library gives the
@@ -542,6 +628,40 @@ std::wstring AccessibleName(HWND control) {
   return name;
 }
 
+// Refuses to make edit controls, as Windows would when it cannot.
+LRESULT CALLBACK RefuseBoxes(int code, WPARAM w, LPARAM l) {
+  const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(l);
+  if (code == HCBT_CREATEWND && !IS_INTRESOURCE(create->lpcs->lpszClass) &&
+      lstrcmpiW(create->lpcs->lpszClass, L"EDIT") == 0) {
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
+// When a control cannot be made there is no window, and the report says so
+// until it is closed: the half-made window's end posts no WM_QUIT to close
+// it at once.
+void CheckStartupFailure() {
+  const HHOOK hook =
+      SetWindowsHookExW(WH_CBT, RefuseBoxes, nullptr, GetCurrentThreadId());
+  const tasa::Win32Form1 form(GetModuleHandleW(nullptr));
+  UnhookWindowsHookEx(hook);
+  MSG quit{};
+  Check(form.handle() == nullptr &&
+            !PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE),
+        "a control that cannot be made: no window, and no WM_QUIT");
+  Calculator self;  // this process, its report read and closed from a thread
+  self.process.dwProcessId = GetCurrentProcessId();
+  self.process.dwThreadId = GetCurrentThreadId();
+  SeenBox seen;
+  std::thread reader([&seen, &self] { seen = CloseMessageBox(self); });
+  tasa::ReportStartupFailure(form.startup_error());
+  reader.join();
+  Check(seen.closed && seen.text.find(L"No se pudo abrir la ventana") !=
+                           std::wstring::npos,
+        "and the report of it shows until closed: " + Utf8(seen.text));
+}
+
 // A window of the driver's own, for what only its own process sees.
 void CheckOwnWindow() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -571,6 +691,9 @@ void CheckOwnWindow() {
         "with Windows 7's functions the client area is right too");
   CheckCaptions(windows7.handle(), static_cast<UINT>(dpi),
                 "with Windows 7's functions");
+  tasa::Win32Form1 windows81(instance, tasa::Dpi::OfWindows81());
+  CheckCaptions(windows81.handle(), static_cast<UINT>(dpi),
+                "with Windows 8.1's GetDpiForMonitor");
 
   // A text wider than its box is its tooltip, whole; one that fits is not.
   form.Box(tasa::BoxName::Text1).WriteText("1,6358287111889E+45");
@@ -579,6 +702,25 @@ void CheckOwnWindow() {
   form.Box(tasa::BoxName::Text1).WriteText("5");
   Check(TooltipText(form.handle(), box("Text1")).empty(),
         "a text that fits has no tooltip");
+  form.Box(tasa::BoxName::Text1).WriteText(std::string(200, '7'));
+  const std::wstring tip = TooltipText(form.handle(), box("Text1"));
+  Check(tip.size() == 80 && tip.back() == L'\u2026',
+        "a long tooltip is cut with an ellipsis");
+
+  // Without the focus a number too long for its box shows shortened, its
+  // exponent kept, and the box paints just that; its text stays whole.
+  const std::string whole = "2,73958942549507E-05";
+  form.Box(tasa::BoxName::Text3).WriteText(whole);
+  SetFocus(box("Text1"));
+  const std::wstring shown = form.ShownWithoutFocus(box("Text3"));
+  RedrawWindow(box("Text3"), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Check(shown != tasa::Widen(whole) && shown.ends_with(L"E-05") &&
+            TextOf(box("Text3")) == tasa::Widen(whole) &&
+            Painted(box("Text3"), shown) &&
+            !Painted(box("Text3"), tasa::Widen(whole)),
+        "a number too long for its box shows as " + Utf8(shown) +
+            ", its text whole");
 
   CoInitialize(nullptr);
   for (const auto& [name, label] :
@@ -637,6 +779,7 @@ int wmain(int argc, wchar_t* argv[]) {
   CloseHandle(calculator.process.hProcess);
 
   CheckResources(exe);
+  CheckStartupFailure();
   CheckOwnWindow();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "window/line_breaks.h"
+#include "window/qt/number_box.h"
 
 namespace tasa {
 namespace {
@@ -34,8 +35,8 @@ QRect PixelRect(const ControlDescription& control) {
 }
 
 // The layout was drawn for the classic 8-point dialog font. The desktop's
-// default family is usually wider, so the size goes down in half points
-// until every caption shows whole.
+// default family is usually wider, so a caption that does not show whole
+// in it gets a smaller size, in half points.
 constexpr double kDialogFontPointSize = 8.0;
 constexpr double kSmallestPointSize = 6.0;
 
@@ -55,39 +56,35 @@ std::optional<std::pair<QString, QRect>> CaptionAndRoom(const QWidget* widget) {
   return std::nullopt;
 }
 
-// How much wider than its room the widest caption is in `metrics`: at most
-// 1 when every caption shows whole.
-double WidestShare(const QList<QWidget*>& controls,
-                   const QFontMetrics& metrics) {
-  double widest = 0;
-  for (const QWidget* control : controls) {
-    if (const auto caption = CaptionAndRoom(control)) {
-      const auto& [text, room] = *caption;
-      widest = std::max({widest,
-                         double(metrics.horizontalAdvance(text)) / room.width(),
-                         double(metrics.height()) / room.height()});
-    }
-  }
-  return widest;
+// How much wider or taller than its room a control's caption is in
+// `metrics`: at most 1 when it shows whole.
+double Overflow(const QWidget& control, const QFontMetrics& metrics) {
+  const auto caption = CaptionAndRoom(&control);
+  if (!caption) return 0;
+  const auto& [text, room] = *caption;
+  return std::max(double(metrics.horizontalAdvance(text)) / room.width(),
+                  double(metrics.height()) / room.height());
 }
 
-// The largest size, from the dialog size down in half points, at which
-// every caption of the form's controls shows whole. Captions narrow about
-// in proportion to the size, so the search starts where the dialog size
-// says the captions would fit: each size tried costs a font to load.
-QFont FittingDialogFont(const QWidget& form) {
-  const QList<QWidget*> controls = form.findChildren<QWidget*>();
-  QFont font = form.font();
-  font.setPointSizeF(kDialogFontPointSize);
-  const double share = WidestShare(controls, QFontMetrics(font, &form));
-  double size = share <= 1 ? kDialogFontPointSize
-                           : std::ceil(2 * kDialogFontPointSize / share) / 2;
-  for (; size > kSmallestPointSize; size -= 0.5) {
-    font.setPointSizeF(size);
-    if (WidestShare(controls, QFontMetrics(font, &form)) <= 1) break;
+// Each caption in the largest size, from the dialog size down in half
+// points, at which it shows whole: only those that need it are smaller.
+// Captions narrow about in proportion to the size, so the search starts
+// where the dialog size says the caption would fit: each size tried costs
+// a font to load.
+void FitCaptions(const QWidget& form) {
+  for (QWidget* control :
+       form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    QFont font = control->font();
+    const double share = Overflow(*control, QFontMetrics(font, control));
+    if (share <= 1) continue;
+    double size = std::ceil(2 * kDialogFontPointSize / share) / 2;
+    for (; size > kSmallestPointSize; size -= 0.5) {
+      font.setPointSizeF(size);
+      if (Overflow(*control, QFontMetrics(font, control)) <= 1) break;
+    }
+    font.setPointSizeF(std::max(size, kSmallestPointSize));
+    control->setFont(font);
   }
-  font.setPointSizeF(std::max(size, kSmallestPointSize));
-  return font;
 }
 
 // Of what is pasted or dropped into a box, the box keeps what comes before
@@ -134,17 +131,6 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-// A box shows the beginning of a text too long for it, as native boxes do;
-// the whole text is then its tooltip.
-void ShowWholeTextWhereItDoesNotFit(QLineEdit* edit) {
-  constexpr int kTextMargin = 2;  // QLineEdit's own, each side
-  const int frame =
-      edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-  const int room = edit->contentsRect().width() - 2 * (frame + kTextMargin);
-  const bool fits = edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
-  edit->setToolTip(fits ? QString() : edit->text());
-}
-
 }  // namespace
 
 QtForm1::QtForm1(const FormDescription& description) {
@@ -182,7 +168,7 @@ QtForm1::QtForm1(const FormDescription& description) {
     previous = built[control];
   }
 
-  setFont(FittingDialogFont(*this));
+  FitCaptions(*this);
 }
 
 QWidget* QtForm1::AddControl(const ControlDescription& control) {
@@ -193,11 +179,8 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       widget = new QLabel(caption, this);
       break;
     case ControlKind::TextBox: {
-      auto* edit = new QLineEdit(caption, this);
-      edit->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+      auto* edit = new NumberBox(caption, this);
       edit->setValidator(new FirstLineOfInsert(edit));
-      connect(edit, &QLineEdit::textChanged, edit,
-              [edit] { ShowWholeTextWhereItDoesNotFit(edit); });
       edit->installEventFilter(this);
       if (control.box) boxes_[static_cast<int>(*control.box)].control = edit;
       widget = edit;
@@ -208,8 +191,15 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       // Return and Enter click the focused button, as Space does.
       button->setAutoDefault(true);
       if (const Action action = control.click) {
-        connect(button, &QPushButton::clicked, this,
-                [this, action] { RunAction(action, *this, report_); });
+        connect(button, &QPushButton::clicked, this, [this, action] {
+          // After error 13 the person types over the text that could not
+          // be read.
+          if (const auto box = RunAction(action, *this, report_).not_a_number) {
+            NumberBox* edit = boxes_[static_cast<int>(*box)].control;
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectFromStart();
+          }
+        });
       }
       widget = button;
       break;
@@ -223,12 +213,12 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
 
 TextBox& QtForm1::Box(BoxName name) { return boxes_[static_cast<int>(name)]; }
 
-BoxStatus QtForm1::ReadLineEdit(QLineEdit* edit, std::string& text) {
+BoxStatus QtForm1::ReadLineEdit(NumberBox* edit, std::string& text) {
   text = edit->text().toStdString();
   return BoxStatus::Ok;
 }
 
-BoxStatus QtForm1::WriteLineEdit(QLineEdit* edit, std::string_view text) {
+BoxStatus QtForm1::WriteLineEdit(NumberBox* edit, std::string_view text) {
   edit->setText(ToQString(text));
   edit->setCursorPosition(0);  // show the first digits, not the last
   return BoxStatus::Ok;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLineEdit>
 #include <QTranslator>
 #include <QWidget>
 #include <array>
@@ -10,6 +9,7 @@
 #include "window/control_box.h"
 #include "window/form1_description.h"
 #include "window/qt/message_box_report.h"
+#include "window/qt/number_box.h"
 
 namespace tasa {
 
@@ -27,9 +27,9 @@ class QtForm1 final : public QWidget, public Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static BoxStatus ReadLineEdit(QLineEdit* edit, std::string& text);
-  static BoxStatus WriteLineEdit(QLineEdit* edit, std::string_view text);
-  using LineEditBox = ControlBox<QLineEdit*, ReadLineEdit, WriteLineEdit>;
+  static BoxStatus ReadLineEdit(NumberBox* edit, std::string& text);
+  static BoxStatus WriteLineEdit(NumberBox* edit, std::string_view text);
+  using LineEditBox = ControlBox<NumberBox*, ReadLineEdit, WriteLineEdit>;
 
   QWidget* AddControl(const ControlDescription& control);
 

@@ -9,10 +9,28 @@ Function Lookup(HMODULE module, const char* name) {
       reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// The system's DPI, which every window has before per-monitor DPI.
+UINT SystemDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
 }  // namespace
 
-Dpi Dpi::OfThisWindows() {
+Dpi Dpi::OfWindows81() {
   Dpi dpi;
+  // From System32 only; kept loaded for the life of the process.
+  if (const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr,
+                                            LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    dpi.dpi_for_monitor_ = Lookup<DpiForMonitor>(shcore, "GetDpiForMonitor");
+  }
+  return dpi;
+}
+
+Dpi Dpi::OfThisWindows() {
+  Dpi dpi = OfWindows81();
   if (const HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
     dpi.dpi_for_window_ = Lookup<DpiForWindow>(user32, "GetDpiForWindow");
     dpi.system_metrics_for_dpi_ =
@@ -27,18 +45,25 @@ Dpi Dpi::OfThisWindows() {
 
 UINT Dpi::OfWindow(HWND window) const {
   if (dpi_for_window_ != nullptr) return dpi_for_window_(window);
-  // Before per-monitor DPI, every window has the system's DPI.
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  UINT x = 0, y = 0;
+  if (dpi_for_monitor_ != nullptr &&
+      SUCCEEDED(
+          dpi_for_monitor_(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                           kEffectiveDpi, &x, &y)) &&
+      y > 0) {
+    return y;
+  }
+  return SystemDpi();
 }
 
 int Dpi::Metric(int index, UINT dpi) const {
   if (system_metrics_for_dpi_ != nullptr) {
     return system_metrics_for_dpi_(index, dpi);
   }
-  return GetSystemMetrics(index);  // for the system DPI, the only one there is
+  // The system's metrics are for its DPI: scaled to the window's.
+  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi),
+                static_cast<int>(SystemDpi()));
 }
 
 RECT Dpi::Frame(RECT client, DWORD style, UINT dpi) const {

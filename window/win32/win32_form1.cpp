@@ -3,8 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <new>
 #include <optional>
 
+#include "actions/run_action.h"
+#include "window/box_display.h"
 #include "window/line_breaks.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
@@ -14,11 +17,13 @@ namespace {
 
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kIconResource = 1;
+// The shell's icon, in sizes from 16 to 256 pixels; icon group 1 keeps the
+// program's original three images.
+constexpr int kShellIcon = 2;
 
 // The layout was drawn for the classic 8-point dialog font: it is made at
-// that size for the window's DPI, and smaller, in half points down to 6,
-// only where a caption would not show whole in it.
+// that size for the window's DPI, and a caption that would not show whole
+// in it gets a smaller one, in half points down to 6.
 constexpr int kDialogHalfPoints = 16;
 constexpr int kSmallestHalfPoints = 12;
 
@@ -70,23 +75,6 @@ std::vector<const ControlDescription*> CreationOrder(
   return order;
 }
 
-bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-  window_class.hIconSm = static_cast<HICON>(LoadImageW(
-      instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-  window_class.hCursor =
-      LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kForm1ClassName;
-  return RegisterClassExW(&window_class) != 0 ||
-         GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 // A window's text, or nothing when it could not be read.
 std::optional<std::wstring> WindowText(HWND window) {
   SetLastError(ERROR_SUCCESS);
@@ -101,13 +89,16 @@ std::optional<std::wstring> WindowText(HWND window) {
 
 // Pastes what comes before the first line break of the clipboard's text at
 // the caret: the edit control itself would keep a lone CR, U+0085, U+2028
-// or U+2029 inside the box, unseen.
+// or U+2029 inside the box, unseen. The text ends at its NUL or at the end
+// of its memory block, whichever comes first: a program may put text
+// without a NUL on the clipboard.
 void PasteFirstLine(HWND box) {
   if (!OpenClipboard(box)) return;
   std::wstring text;
   if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
+      const std::size_t room = GlobalSize(data) / sizeof(wchar_t);
+      text.assign(chars, std::find(chars, chars + room, L'\0'));
       GlobalUnlock(data);
     }
   }
@@ -117,16 +108,6 @@ void PasteFirstLine(HWND box) {
       text.end());
   SendMessageW(box, EM_REPLACESEL, TRUE,
                reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                         DWORD_PTR) {
-  if (message == WM_PASTE) {
-    PasteFirstLine(box);
-    return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, BoxProc, 0);
-  return DefSubclassProc(box, message, w, l);
 }
 
 // The width of `text` in the font `window` draws with.
@@ -142,6 +123,21 @@ int TextWidth(HWND window, const std::wstring& text) {
   return extent.cx;
 }
 
+// Whether a box shows `text` whole. Long texts are not measured.
+bool FitsBox(HWND box, const std::wstring& text) {
+  if (text.size() > kLongestMeasured) return false;
+  RECT room{};
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  return TextWidth(box, text) <= room.right - room.left;
+}
+
+// Selects a box's whole text with its beginning in view: the caret goes to
+// the end the selection is made toward.
+void SelectFromStart(HWND box) {
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(GetWindowTextLengthW(box)),
+               0);
+}
+
 }  // namespace
 
 Win32Form1::Win32Form1(HINSTANCE instance, const Dpi& dpi,
@@ -150,7 +146,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, const Dpi& dpi,
   const INITCOMMONCONTROLSEX common_controls{
       sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&common_controls);
-  if (!RegisterFormClass(instance, WindowProc)) {
+  if (!RegisterFormClass()) {
     startup_error_ = GetLastError();
     return;
   }
@@ -158,10 +154,15 @@ Win32Form1::Win32Form1(HINSTANCE instance, const Dpi& dpi,
       CreateWindowExW(0, kForm1ClassName, Widen(description.caption).c_str(),
                       kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, nullptr, nullptr, instance, this);
-  if (window_ == nullptr || !CreateControls(instance)) {
+  if (window_ == nullptr || !CreateControls()) {
     startup_error_ = GetLastError();
     if (startup_error_ == ERROR_SUCCESS) startup_error_ = ERROR_INVALID_HANDLE;
-    if (window_ != nullptr) DestroyWindow(window_);
+    if (window_ != nullptr) {
+      // Destroyed as no window of the program: its end posts no WM_QUIT,
+      // which would close the report of this failure before it is seen.
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      DestroyWindow(window_);
+    }
     window_ = nullptr;
     return;
   }
@@ -176,19 +177,35 @@ Win32Form1::~Win32Form1() {
   }
 }
 
-bool Win32Form1::CreateControls(HINSTANCE instance) {
+bool Win32Form1::RegisterFormClass() {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = instance_;
+  // Shared, at the size of the system's icons; the window sets its own at
+  // its DPI (LayOut).
+  window_class.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kShellIcon));
+  window_class.hCursor =
+      LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kForm1ClassName;
+  return RegisterClassExW(&window_class) != 0 ||
+         GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Win32Form1::CreateControls() {
   for (const ControlDescription* control : CreationOrder(description_)) {
     const HWND hwnd = CreateWindowExW(
         control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
         ClassOf(control->kind), Widen(control->caption).c_str(),
         StyleOf(control->kind), 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(*control))),
-        instance, nullptr);
+        instance_, nullptr);
     if (hwnd == nullptr) return false;
     controls_.emplace_back(control, hwnd);
     if (control->kind == ControlKind::TextBox) {
       SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // no length limit
-      SetWindowSubclass(hwnd, BoxProc, 0, 0);
+      SetWindowSubclass(hwnd, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     if (control->box) boxes_[static_cast<int>(*control->box)].control = hwnd;
     if (focus_ == nullptr && control->kind != ControlKind::Label) focus_ = hwnd;
@@ -196,63 +213,82 @@ bool Win32Form1::CreateControls(HINSTANCE instance) {
   return true;
 }
 
-// Whether every label's and button's caption shows whole in `font`.
-bool Win32Form1::CaptionsFit(HFONT font, UINT dpi) const {
+// Whether a label's or button's caption shows whole in `font`.
+bool Win32Form1::CaptionFits(const ControlDescription& control, HFONT font,
+                             UINT dpi) const {
   const HDC dc = GetDC(window_);
   const HGDIOBJ previous = SelectObject(dc, font);
-  // A button draws its caption inside its edges and a focus rectangle.
-  const int button_margin = 2 * dpi_.Metric(SM_CXEDGE, dpi) + 4;
-  const int button_margin_y = 2 * dpi_.Metric(SM_CYEDGE, dpi);
-  bool fit = true;
-  for (const auto& [control, hwnd] : controls_) {
-    if (control->kind == ControlKind::TextBox) continue;
-    const std::wstring caption = Widen(control->caption);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()),
-                          &extent);
-    int width = TwipsToPixels(control->width, static_cast<int>(dpi));
-    int height = TwipsToPixels(control->height, static_cast<int>(dpi));
-    if (control->kind == ControlKind::PushButton) {
-      width -= button_margin;
-      height -= button_margin_y;
-    }
-    fit = fit && extent.cx <= width && extent.cy <= height;
-  }
+  const std::wstring caption = Widen(control.caption);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()),
+                        &extent);
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
-  return fit;
+  int width = TwipsToPixels(control.width, static_cast<int>(dpi));
+  int height = TwipsToPixels(control.height, static_cast<int>(dpi));
+  if (control.kind == ControlKind::PushButton) {
+    // A button draws its caption inside its edges and a focus rectangle.
+    width -= 2 * dpi_.Metric(SM_CXEDGE, dpi) + 4;
+    height -= 2 * dpi_.Metric(SM_CYEDGE, dpi);
+  }
+  return extent.cx <= width && extent.cy <= height;
 }
 
-// The message font's face at 8 points for `dpi`, made for that DPI and not
-// scaled again, in half points smaller while a caption would not fit.
-Win32Form1::UniqueFont Win32Form1::FittingFont(UINT dpi) const {
-  LOGFONTW look{};
-  look.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = dpi_.MessageFontFace(dpi);
-  face.copy(look.lfFaceName, LF_FACESIZE - 1);
-  UniqueFont font;
-  for (int half_points = kDialogHalfPoints; half_points >= kSmallestHalfPoints;
-       --half_points) {
+// The message font's face at `half_points` / 2 points, made for `dpi` and
+// not scaled again; one of each size for the window's controls.
+HFONT Win32Form1::MakeFont(int half_points, UINT dpi) {
+  UniqueFont& font = fonts_[half_points];
+  if (font == nullptr) {
+    LOGFONTW look{};
+    look.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring face = dpi_.MessageFontFace(dpi);
+    face.copy(look.lfFaceName, LF_FACESIZE - 1);
     look.lfHeight = -MulDiv(half_points, static_cast<int>(dpi), 2 * 72);
     font.reset(CreateFontIndirectW(&look));
-    if (CaptionsFit(font.get(), dpi)) break;
+  }
+  return font.get();
+}
+
+// The dialog size, or for a caption that does not show whole in it, the
+// largest size, in half points, that it does.
+HFONT Win32Form1::FontFor(const ControlDescription& control, UINT dpi) {
+  HFONT font = MakeFont(kDialogHalfPoints, dpi);
+  if (control.kind == ControlKind::TextBox) return font;
+  for (int half_points = kDialogHalfPoints;
+       half_points > kSmallestHalfPoints && !CaptionFits(control, font, dpi);) {
+    font = MakeFont(--half_points, dpi);
   }
   return font;
 }
 
-// Places the window's client area and every control at `dpi`.
+// Places the window's client area and every control at `dpi`, each in its
+// font for that DPI, and gives the window its icons in the sizes of `dpi`.
 void Win32Form1::LayOut(UINT dpi) {
   const auto pixels = [dpi](int twips) {
     return TwipsToPixels(twips, static_cast<int>(dpi));
   };
-  UniqueFont font = FittingFont(dpi);
+  // The controls let go of the previous fonts only once they have new ones.
+  std::map<int, UniqueFont> previous_fonts = std::move(fonts_);
+  fonts_.clear();
   for (const auto& [control, hwnd] : controls_) {
     MoveWindow(hwnd, pixels(control->left), pixels(control->top),
                pixels(control->width), pixels(control->height), TRUE);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageW(hwnd, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontFor(*control, dpi)), TRUE);
   }
-  // The controls have let go of the previous font only now.
-  font_ = std::move(font);
+  previous_fonts.clear();
+  for (const EditBox& box : boxes_) TextChanged(box.control);
+
+  for (const auto& [which, size] :
+       {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
+    const int side = dpi_.Metric(size, dpi);
+    UniqueIcon icon(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(kShellIcon), IMAGE_ICON, side,
+                   side, LR_DEFAULTCOLOR)));
+    SendMessageW(window_, WM_SETICON, which,
+                 reinterpret_cast<LPARAM>(icon.get()));
+    (which == ICON_SMALL ? small_icon_ : big_icon_) = std::move(icon);
+  }
 
   const RECT frame = dpi_.Frame({0, 0, pixels(description_.client_width),
                                  pixels(description_.client_height)},
@@ -266,10 +302,30 @@ TextBox& Win32Form1::Box(BoxName name) {
   return boxes_[static_cast<int>(name)];
 }
 
+const std::wstring& Win32Form1::Shortened(HWND box) const {
+  static const std::wstring kNone;
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    if (boxes_[i].control == box) return shown_[i];
+  }
+  return kNone;
+}
+
+std::wstring Win32Form1::ShownWithoutFocus(HWND box) const {
+  const std::wstring& shortened = Shortened(box);
+  return shortened.empty() ? WindowText(box).value_or(L"") : shortened;
+}
+
 void Win32Form1::Clicked(HWND control) {
   for (const auto& [description, hwnd] : controls_) {
     if (hwnd == control && description->click != nullptr) {
-      RunAction(description->click, *this, report_);
+      // After error 13 the person types over the text that could not be
+      // read.
+      if (const auto box =
+              RunAction(description->click, *this, report_).not_a_number) {
+        const HWND edit = boxes_[static_cast<int>(*box)].control;
+        SetFocus(edit);
+        SelectFromStart(edit);
+      }
     }
   }
 }
@@ -289,23 +345,42 @@ void Win32Form1::FocusMoved(HWND control) {
   }
 }
 
-// A box shows the beginning of a text too long for it; the whole text is
-// then its tooltip. The tooltip control is made only when first needed.
+// Gives the focus back to the control that had it, once the window is
+// active and not minimized: a window manager activates the window while it
+// is still minimized, when no control can take the focus.
+void Win32Form1::RestoreFocus() {
+  if (focus_ != nullptr && !IsIconic(window_) && GetActiveWindow() == window_ &&
+      GetFocus() != focus_) {
+    SetFocus(focus_);
+  }
+}
+
+// Works out what a box shows without the focus, and its tooltip: the text,
+// cut after kLongestTooltip characters, where it does not fit. The tooltip
+// control is made only when first needed.
 void Win32Form1::TextChanged(HWND box) {
   std::wstring text = WindowText(box).value_or(L"");
-  RECT client{};
-  GetClientRect(box, &client);
-  const auto margins =
-      static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
-  const int room = client.right - LOWORD(margins) - HIWORD(margins);
-  const bool fits = TextWidth(box, text) <= room;
-  if (fits && tooltip_ == nullptr) return;
+  const auto fits = [box](std::string_view candidate) {
+    return FitsBox(box, Widen(candidate));
+  };
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    if (boxes_[i].control != box) continue;
+    std::wstring shown = Widen(tasa::ShownWithoutFocus(Narrow(text), fits));
+    if (shown == text) shown.clear();
+    // Only a box without the focus shows it; the edit control repaints
+    // its own text as it changes.
+    if (shown != shown_[i] && GetFocus() != box) {
+      InvalidateRect(box, nullptr, TRUE);
+    }
+    shown_[i] = std::move(shown);
+  }
 
+  const bool whole = FitsBox(box, text);
+  if (whole && tooltip_ == nullptr) return;
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(box);
   if (tooltip_ == nullptr) {
     tooltip_ = CreateWindowExW(
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -316,12 +391,80 @@ void Win32Form1::TextChanged(HWND box) {
       tool.lpszText = const_cast<wchar_t*>(L"");
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    tool.uId = reinterpret_cast<UINT_PTR>(box);
   }
-  if (fits) text.clear();  // an empty tip is never shown
+  if (whole) {
+    text.clear();  // an empty tip is never shown
+  } else if (text.size() > kLongestTooltip) {
+    std::size_t kept = kLongestTooltip - 1;
+    if (IS_HIGH_SURROGATE(text[kept - 1])) --kept;
+    text.replace(kept, std::wstring::npos, L"\u2026");
+  }
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0,
                reinterpret_cast<LPARAM>(&tool));
+}
+
+// Paints a box without the focus that shows a shortened number, as the
+// edit control paints its text: the colours its parent gives it, its font,
+// at the top left of its formatting rectangle. False where the box shows
+// its own text, which the edit control paints itself.
+bool Win32Form1::PaintShown(HWND box) {
+  const std::wstring& shown = Shortened(box);
+  if (GetFocus() == box || shown.empty()) return false;
+  PAINTSTRUCT paint{};
+  const HDC dc = BeginPaint(box, &paint);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(window_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(box)));
+  RECT client{};
+  GetClientRect(box, &client);
+  FillRect(dc, &client,
+           brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
+  RECT text{};
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  const HGDIOBJ previous = SelectObject(
+      dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &text,
+            DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  SelectObject(dc, previous);
+  EndPaint(box, &paint);
+  return true;
+}
+
+LRESULT CALLBACK Win32Form1::BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
+                                     UINT_PTR, DWORD_PTR form) {
+  switch (message) {
+    case WM_PASTE:
+      PasteFirstLine(box);
+      return 0;
+    case WM_PAINT:
+      try {
+        if (reinterpret_cast<Win32Form1*>(form)->PaintShown(box)) return 0;
+      } catch (const std::bad_alloc&) {
+      }  // the edit control paints its own text then
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // From the whole text to the shortened number, or back.
+      if (!reinterpret_cast<Win32Form1*>(form)->Shortened(box).empty()) {
+        InvalidateRect(box, nullptr, TRUE);
+      }
+      break;
+    case EM_SETSEL:
+      // The dialog manager selects a box's text as Tab comes to it: its
+      // beginning, not its end, is then in view.
+      if (w == 0 && static_cast<int>(l) == -1) {
+        w = static_cast<WPARAM>(GetWindowTextLengthW(box));
+        l = 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, BoxProc, 0);
+      break;
+  }
+  return DefSubclassProc(box, message, w, l);
 }
 
 LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM w,
@@ -336,7 +479,13 @@ LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM w,
   if (form == nullptr || form->window_ == nullptr) {
     return DefWindowProcW(window, message, w, l);
   }
-  return form->Handle(message, w, l);
+  // Nothing may unwind into Windows: a failure to allocate while handling
+  // a message leaves that message undone.
+  try {
+    return form->Handle(message, w, l);
+  } catch (const std::bad_alloc&) {
+    return DefWindowProcW(window, message, w, l);
+  }
 }
 
 LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -371,9 +520,20 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       break;
     }
+    // Where a restore ends, the control that had the focus gets it back:
+    // however the window is brought back, one of these comes last.
     case WM_SETFOCUS:
-      if (focus_ != nullptr) SetFocus(focus_);
+      RestoreFocus();
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(w) != WA_INACTIVE && HIWORD(w) == 0) {
+        RestoreFocus();
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      if (w == SIZE_RESTORED) RestoreFocus();
+      break;
     // The dialog manager asks for the default button when Tab moves the
     // focus: it is the focused button, or none.
     case DM_GETDEFID:

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -35,6 +36,10 @@ class Win32Form1 final : public Form {
 
   TextBox& Box(BoxName name) override;
 
+  // What a box shows while it has no focus: a number too long for it,
+  // shortened to fit (box_display.h); otherwise its text.
+  std::wstring ShownWithoutFocus(HWND box) const;
+
  private:
   static BoxStatus ReadEdit(HWND edit, std::string& text);
   static BoxStatus WriteEdit(HWND edit, std::string_view text);
@@ -44,17 +49,31 @@ class Win32Form1 final : public Form {
     void operator()(HFONT font) const { DeleteObject(font); }
   };
   using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+  struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+  using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w,
                                      LPARAM l);
+  static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
+                                  UINT_PTR, DWORD_PTR form);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
-  bool CreateControls(HINSTANCE instance);
+  bool RegisterFormClass();
+  bool CreateControls();
   void LayOut(UINT dpi);
-  UniqueFont FittingFont(UINT dpi) const;
-  bool CaptionsFit(HFONT font, UINT dpi) const;
+  HFONT FontFor(const ControlDescription& control, UINT dpi);
+  HFONT MakeFont(int half_points, UINT dpi);
+  bool CaptionFits(const ControlDescription& control, HFONT font,
+                   UINT dpi) const;
   void Clicked(HWND control);
   void FocusMoved(HWND control);
+  void RestoreFocus();
   void TextChanged(HWND box);
+  bool PaintShown(HWND box);
+  // The shortened number a box shows without the focus; empty where it
+  // shows its own text.
+  const std::wstring& Shortened(HWND box) const;
 
   const Dpi dpi_;
   const FormDescription& description_;
@@ -63,9 +82,11 @@ class Win32Form1 final : public Form {
   DWORD startup_error_ = ERROR_SUCCESS;
   std::vector<std::pair<const ControlDescription*, HWND>> controls_;
   std::array<EditBox, 3> boxes_;
+  std::array<std::wstring, 3> shown_;  // empty where a box shows its text
   HWND focus_ = nullptr;    // the control that has, or last had, the focus
   HWND tooltip_ = nullptr;  // made when a box's text first does not fit it
-  UniqueFont font_;
+  std::map<int, UniqueFont> fonts_;   // by size in half points, for one DPI
+  UniqueIcon small_icon_, big_icon_;  // the window's, at its DPI
   Win32ErrorReport report_;
 };
 
