@@ -9,7 +9,7 @@ TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
   libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
 # wixl (msitools) builds the Windows installers.
-PACKAGING_PACKAGES=(dpkg-dev wixl)
+PACKAGING_PACKAGES=(dpkg-dev wixl msitools)
 # The Windows executables: the MinGW-w64 cross compilers.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64)

@@ -56,7 +56,12 @@ for target in i686:win32 x86_64:win64; do
   if [[ ${target%%:*} == i686 && $runs_32_bit == no ]]; then
     echo "The 32-bit run under Wine is skipped: this machine's kernel runs no 32-bit programs; the 32-bit executable is built and checked without running it."
   fi
+  # The 64-bit installer's test installs the 32-bit one over it.
+  other_msi=
+  if [[ ${target%%:*} == x86_64 ]]; then
+    other_msi=$(ls "$PWD"/build/win32/window/win32/installer/TasaEfectiva-*-x86.msi)
+  fi
   run_suite "build/${target##*:}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" \
-    -DTASA_HOST_BUILD="$PWD/build/release"
+    -DTASA_HOST_BUILD="$PWD/build/release" -DTASA_OTHER_MSI="$other_msi"
 done

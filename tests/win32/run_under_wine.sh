@@ -10,12 +10,6 @@ driver=$4
 calculator=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
-# A window manager, as a person's desktop has: minimizing and restoring go
-# through it (the driver asks it with xdotool).
-openbox --sm-disable >/dev/null 2>&1 &
-window_manager=$!
-trap 'kill $window_manager 2>/dev/null' EXIT
-
 bash "$here/wine.sh" "$arch" "$prefix" reg add 'HKCU\Control Panel\Desktop' \
   /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 bash "$here/wine.sh" "$arch" "$prefix" "$driver" "Z:${calculator//\//\\}"
