@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/source-date.sh
 bash scripts/install-packages.sh cmake make "${WINDOWS_BUILD_PACKAGES[@]}"
 
 for target in i686:win32 x86_64:win64; do

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/source-date.sh
 bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}" \
   "${WINDOWS_BUILD_PACKAGES[@]}"
 jobs=$(nproc)

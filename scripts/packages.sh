@@ -4,12 +4,14 @@ BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-de
 # What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
 # MPFR as the reference for the arithmetic, an X server and Xlib for the
 # real-window test, the desktop-entry validators, a locale with a decimal
-# comma, and clang with its sanitizer and libFuzzer run times.
+# comma, clang with its sanitizer and libFuzzer run times, and
+# hardening-check (devscripts) for the package.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
-  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev)
+  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev devscripts)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
-# wixl (msitools) builds the Windows installers.
-PACKAGING_PACKAGES=(dpkg-dev wixl msitools)
+# wixl and msitools build the Windows installers, faketime gives them the
+# release's time.
+PACKAGING_PACKAGES=(dpkg-dev wixl msitools faketime)
 # The Windows executables: the MinGW-w64 cross compilers.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64)

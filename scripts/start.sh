@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/source-date.sh
 bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
 
 build=build/app

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/source-date.sh
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 

@@ -27,14 +27,23 @@ for file in usr/bin/tasa-efectiva usr/share/applications/$id.desktop \
 done
 [[ $(dpkg-deb -f "$deb" Package) == tasa-efectiva ]] || fail "package name"
 [[ $(dpkg-deb -f "$deb" Version) == 1.0.0 ]] || fail "version"
-# Worked out from the binary by dpkg-shlibdeps, not written by hand.
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>=' || fail "run-time dependencies"
+# Worked out from the binary by dpkg-shlibdeps, not written by hand;
+# libquadmath (LGPL) is Debian's shared library, not linked in.
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libqt6widgets6 (>=' <<<"$depends" || fail "run-time dependencies"
+grep -q 'libquadmath0 (>=' <<<"$depends" || fail "libquadmath as Debian's shared library"
 
 complaints=$(lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
 [[ -z "$complaints" ]] || fail "lintian: $complaints"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+# Hardened as Debian's own packages. The code is built with
+# -fcf-protection, but Debian 12's start-up files (glibc's Scrt1.o and
+# crti.o) carry no control-flow marking, so no program linked on it can.
+hardening-check --nocfprotection "$root/usr/bin/tasa-efectiva" || fail "hardening"
+[[ $(objdump -d "$root/usr/bin/tasa-efectiva" | grep -c endbr64) -gt 100 ]] ||
+  fail "built with -fcf-protection"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "metainfo"
