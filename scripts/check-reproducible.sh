@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 source scripts/source-date.sh
 jobs=$(nproc)
 again=$(mktemp -d /tmp/tasa-again.XXXXXX)
-trap "echo kept $again" EXIT
+trap 'rm -rf "$again"' EXIT
 git clone -q . "$again/source"
 
 # The first build's Debian package, from its tree.

@@ -5,9 +5,9 @@ BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-de
 # MPFR as the reference for the arithmetic, an X server and Xlib for the
 # real-window test, the desktop-entry validators, a locale with a decimal
 # comma, clang with its sanitizer and libFuzzer run times, and
-# hardening-check (devscripts) for the package.
+# lintian and hardening-check (devscripts) for the package.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
-  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev devscripts)
+  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev lintian devscripts)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
 # wixl and msitools build the Windows installers, faketime gives them the
 # release's time.

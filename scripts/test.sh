@@ -66,3 +66,6 @@ for target in i686:win32 x86_64:win64; do
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" \
     -DTASA_HOST_BUILD="$PWD/build/release" -DTASA_OTHER_MSI="$other_msi"
 done
+
+echo "== Reproducible builds"
+bash scripts/check-reproducible.sh

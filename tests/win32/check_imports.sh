@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Checks a Windows executable's import table: it may load only DLLs that
-# every Windows has, and no function newer than Windows 7 SP1.
-#   check_imports.sh OBJDUMP PROGRAM.exe
+# every Windows has, and no function newer than Windows 7 SP1. And its
+# hardening: ASLR (with high entropy for 64 bits), DEP, and the stack
+# protector, which the link map shows linked in.
+#   check_imports.sh OBJDUMP PROGRAM.exe LINK.map
 set -euo pipefail
 objdump=$1
 exe=$2
+map=$3
 
 imports=$("$objdump" -p "$exe" | awk '
   /DLL Name:/ { dll = tolower($3); print dll; next }
@@ -36,5 +39,13 @@ for function in "${newer_than_windows_7[@]}"; do
     status=1
   fi
 done
-[[ $status -eq 0 ]] && echo "$(wc -l <<<"$imports") imports, all from Windows 7 system DLLs"
+
+headers=$("$objdump" -p "$exe")
+wanted="DYNAMIC_BASE NX_COMPAT"
+grep -q "^Magic.*020b" <<<"$headers" && wanted+=" HIGH_ENTROPY_VA"  # PE32+
+for flag in $wanted; do
+  grep -qw "$flag" <<<"$headers" || { echo "not built with $flag"; status=1; }
+done
+grep -q 'libssp\.a(' "$map" || { echo "built without the stack protector"; status=1; }
+[[ $status -eq 0 ]] && echo "$(wc -l <<<"$imports") imports, all from Windows 7 system DLLs; $wanted and the stack protector"
 exit $status
