@@ -7,7 +7,7 @@ namespace tasa {
 void ClearFaultFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
 
 void CheckFaultFlags() {
-  const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  const int raised = std::fetestexcept(kFaults);
   if (raised & FE_DIVBYZERO) throw RunTimeError(ErrorKind::DivisionByZero);
   if (raised & FE_OVERFLOW) throw RunTimeError(ErrorKind::Overflow);
   if (raised & FE_INVALID) throw RunTimeError(ErrorKind::InvalidOperation);

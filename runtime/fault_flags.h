@@ -12,21 +12,24 @@ void ClearFaultFlags();
 // division by zero, then overflow, then invalid operation.
 void CheckFaultFlags();
 
+inline constexpr int kFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+
 // Set the flag that double arithmetic would set for a value decided exactly
 // to be beyond the range of a double, or for a division by zero.
 void RaiseOverflow();
 void RaiseDivisionByZero();
 
-// Puts the flags back as they were when it was made once it goes: for
-// working arithmetic whose own flags mean nothing about the outcome.
-// The flags are cleared and raised again: with MinGW-w64, fesetexceptflag
-// leaves the SSE exceptions unmasked, and the next inexact result traps.
+// Clears, once it goes, the fault flags that were not set when it was made:
+// for working arithmetic whose own faults mean nothing about the outcome.
+// (fesetexceptflag would not do: with MinGW-w64 it leaves the SSE
+// exceptions unmasked, and the next inexact result traps.)
 class FaultFlagsKept {
  public:
-  FaultFlagsKept() : raised_(std::fetestexcept(FE_ALL_EXCEPT)) {}
+  FaultFlagsKept() : raised_(std::fetestexcept(kFaults)) {}
   ~FaultFlagsKept() {
-    std::feclearexcept(FE_ALL_EXCEPT);
-    std::feraiseexcept(raised_);
+    if (const int new_faults = std::fetestexcept(kFaults) & ~raised_) {
+      std::feclearexcept(new_faults);
+    }
   }
   FaultFlagsKept(const FaultFlagsKept&) = delete;
   FaultFlagsKept& operator=(const FaultFlagsKept&) = delete;
