@@ -15,7 +15,7 @@
 namespace tasa {
 namespace {
 
-// Beyond this many bits (about 4900 digits, close to a second of work), a
+// Beyond this many bits (about 4900 digits, a quarter of a second of work), a
 // click is reported as an internal error rather than computed on: only
 // numbers of thousands of digits, made for it, come that close to a tie.
 constexpr std::int64_t kMostBits = std::int64_t{1} << 14;
