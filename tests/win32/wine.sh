@@ -27,8 +27,9 @@ esac
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko prompts
 
-# A prefix holds 700 MB of DLLs in system32 that Wine never writes again, so
-# the prefixes of a build tree share them, as hard links, with one made by
+# A prefix holds 700 MB of DLLs in system32 (and, where Wine has its 32-bit
+# half, 500 MB more in syswow64) that Wine never writes again, so the
+# prefixes of a build tree share them, as hard links, with one made by
 # wineboot; everything else (the registry first of all, which Wine rewrites
 # in place) is copied. Tests run in parallel: the first one makes the
 # prefix, the others wait.
@@ -42,9 +43,13 @@ template="$(dirname "$WINEPREFIX")/wineprefix-template"
     fi
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    tar -C "$template" --exclude=./drive_c/windows/system32 -cf - . |
-      tar -C "$WINEPREFIX" -xf -
-    cp -al "$template/drive_c/windows/system32" "$WINEPREFIX/drive_c/windows/"
+    tar -C "$template" --exclude=./drive_c/windows/system32 \
+      --exclude=./drive_c/windows/syswow64 -cf - . | tar -C "$WINEPREFIX" -xf -
+    for dlls in system32 syswow64; do
+      if [[ -d "$template/drive_c/windows/$dlls" ]]; then
+        cp -al "$template/drive_c/windows/$dlls" "$WINEPREFIX/drive_c/windows/"
+      fi
+    done
   fi
 ) 9>"$(dirname "$WINEPREFIX")/wineprefix.lock"
 
