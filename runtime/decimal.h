@@ -21,6 +21,11 @@ struct Decimal {
     return exponent == 0 && !IsZero() && (digits.back() - '0') % 2 == 1;
   }
   int Sign() const { return IsZero() ? 0 : negative ? -1 : 1; }
+  // The power of ten of the first significant digit.
+  std::int64_t Lead() const {
+    return exponent + static_cast<std::int64_t>(digits.size()) - 1;
+  }
+  bool operator==(const Decimal&) const = default;
 };
 
 // The number digits × 10^exponent, with leading and trailing zeros of

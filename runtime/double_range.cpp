@@ -3,15 +3,6 @@
 #include <algorithm>
 
 namespace tasa {
-namespace {
-
-// The power of ten of a number's first significant digit.
-std::int64_t Lead(const Decimal& d) {
-  return d.exponent + static_cast<std::int64_t>(d.digits.size()) - 1;
-}
-
-}  // namespace
-
 const Dyadic& OverflowThresholdDyadic() {
   static const Dyadic threshold{(BigInt(1) << 54) - 1, 970};
   return threshold;
@@ -47,7 +38,7 @@ Decimal DecimalOf(const Dyadic& x) {
 
 int CompareMagnitudes(const Decimal& a, const Decimal& b) {
   if (a.IsZero() || b.IsZero()) return !a.IsZero() - !b.IsZero();
-  if (Lead(a) != Lead(b)) return Lead(a) < Lead(b) ? -1 : 1;
+  if (a.Lead() != b.Lead()) return a.Lead() < b.Lead() ? -1 : 1;
   // The same first power of ten: digit by digit, and as neither ends in a
   // 0, the one with more digits is the larger.
   const int order =
@@ -71,7 +62,7 @@ bool ReciprocalIsInfinite(const Decimal& n) {
   // |1/n| >= T exactly when |n| T <= 1. 1/T lies between 10^-309 and
   // 10^-308, so only a lead of 10^-309 needs working out, on n's first
   // 400 digits while they tell, on all of them when they do not.
-  if (Lead(n) != -309) return Lead(n) < -309;
+  if (n.Lead() != -309) return n.Lead() < -309;
   const BigInt threshold =
       OverflowThresholdDyadic().mantissa
       << static_cast<unsigned>(OverflowThresholdDyadic().exponent);

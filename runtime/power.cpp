@@ -1,5 +1,6 @@
 #include "runtime/power.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -20,11 +21,6 @@ namespace {
 // numbers of thousands of digits, made for it, come that close to a tie.
 constexpr std::int64_t kMostBits = std::int64_t{1} << 14;
 
-bool Same(const Decimal& a, const Decimal& b) {
-  return a.negative == b.negative && a.digits == b.digits &&
-         a.exponent == b.exponent;
-}
-
 // Decides what the growth shows by enclosing it ever more tightly: each
 // time its interval holds a value where what is shown changes, that value
 // is checked exactly (only a rational growth can be on it), and ruled out
@@ -34,9 +30,7 @@ Shown DecidedGrowth(const Base& b, const Exponent& e,
                     const std::optional<Decimal>& tie) {
   std::vector<Decimal> ruled_out;
   const auto is_exactly = [&](const Decimal& value) {
-    for (const Decimal& out : ruled_out) {
-      if (Same(out, value)) return false;
-    }
+    if (std::ranges::find(ruled_out, value) != ruled_out.end()) return false;
     if (GrowthIsExactly(b, e, value)) return true;
     ruled_out.push_back(value);
     return false;

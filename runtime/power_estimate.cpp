@@ -66,7 +66,7 @@ struct Digits {
 };
 
 // The value's first `count` significant digits, correctly rounded.
-Digits DigitsOf(Quad value, int count) {
+Digits QuadDigits(Quad value, int count) {
   char buffer[64];
   quadmath_snprintf(buffer, sizeof buffer, "%.*Qe", count - 1, value);
   const std::string_view text(buffer);
@@ -130,7 +130,7 @@ std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
 
   // 21 digits, off by less than half a unit in the 21st and the error,
   // tell the 15 unless they lie within a unit of the 21st of a tie.
-  Digits digits = DigitsOf(result, 21);
+  Digits digits = QuadDigits(result, 21);
   const std::string rest = digits.digits.substr(15);
   const std::string kept = digits.digits.substr(0, 15);
   const std::int64_t exponent_of_last = digits.exponent - 14;

@@ -31,16 +31,12 @@ std::string Decremented(std::string digits) {
   return digits;
 }
 
-std::int64_t Lead(const Decimal& d) {
-  return d.exponent + static_cast<std::int64_t>(d.digits.size()) - 1;
-}
-
 // The first value above `shown` (a 15-digit number other than 0) at which
 // rounding to 15 digits changes: halfway to the next 15-digit number up.
 Decimal TieAbove(const Decimal& shown) {
   std::string digits = shown.digits;
   digits.resize(kDigits, '0');
-  std::int64_t exponent = Lead(shown) - static_cast<std::int64_t>(kDigits);
+  std::int64_t exponent = shown.Lead() - static_cast<std::int64_t>(kDigits);
   if (shown.negative) {
     if (digits.find_first_not_of('0', 1) == std::string::npos) {
       // Up from -1,00000000000000E+k is toward -9,99999999999999E+(k-1).
@@ -161,8 +157,7 @@ Decision Decide(const Interval& x) {
     return Undecided(x, threshold);
   }
   const Decimal lo = RoundedTo15(x.lo), hi = RoundedTo15(x.hi);
-  if (lo.negative == hi.negative && lo.digits == hi.digits &&
-      lo.exponent == hi.exponent) {
+  if (lo == hi) {
     return {Shown{false, lo}, std::nullopt};
   }
   return Undecided(x, TieAbove(lo));

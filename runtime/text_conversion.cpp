@@ -141,12 +141,6 @@ std::string Formatted(bool negative, const std::string& digits, int exponent,
   return text;
 }
 
-// The power of ten of a number's first digit.
-int Lead(const Decimal& value) {
-  return static_cast<int>(value.exponent +
-                          static_cast<std::int64_t>(value.digits.size()) - 1);
-}
-
 }  // namespace
 
 Decimal TextToNumber(std::string_view text) {
@@ -175,14 +169,15 @@ std::string NumberToText(const Decimal& value, std::size_t digits,
                          Notation notation) {
   if (value.IsZero()) return "0";
   const Decimal rounded = RoundedTo(value, digits);
-  return Formatted(rounded.negative, rounded.digits, Lead(rounded), notation);
+  return Formatted(rounded.negative, rounded.digits,
+                   static_cast<int>(rounded.Lead()), notation);
 }
 
 std::string NumberToText(const Decimal& value) {
   if (value.IsZero()) return "0";  // also -0: never shown with a sign
   const Decimal rounded = RoundedTo15(value);
   std::string digits = rounded.digits;
-  const int exponent = Lead(rounded);
+  const auto exponent = static_cast<int>(rounded.Lead());
   std::string padded = digits;
   padded.resize(15, '0');
   // A value just below the largest double (1,7976931348623157E+308) would
