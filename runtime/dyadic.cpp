@@ -24,15 +24,6 @@ Dyadic WithSign(BigInt magnitude, std::int64_t exponent, int sign) {
   return {sign < 0 ? BigInt(-magnitude) : std::move(magnitude), exponent};
 }
 
-// x rounded `toward` to a multiple of 2^exponent.
-Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward) {
-  if (x.exponent >= exponent) return x;
-  const int sign = Sign(x);
-  return WithSign(
-      ShiftedMagnitude(abs(x.mantissa), exponent - x.exponent, sign, toward),
-      exponent, sign);
-}
-
 const Dyadic& Min(const Dyadic& a, const Dyadic& b) {
   return Compare(a, b) <= 0 ? a : b;
 }
@@ -67,6 +58,14 @@ Dyadic Scaled(Dyadic x, std::int64_t k) {
 Dyadic Negated(Dyadic x) {
   x.mantissa = -x.mantissa;
   return x;
+}
+
+Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward) {
+  if (x.exponent >= exponent) return x;
+  const int sign = Sign(x);
+  return WithSign(
+      ShiftedMagnitude(abs(x.mantissa), exponent - x.exponent, sign, toward),
+      exponent, sign);
 }
 
 Dyadic Rounded(Dyadic x, std::int64_t bits, Toward toward) {

@@ -21,6 +21,8 @@ std::int64_t TopBit(const Dyadic& x);
 // x × 2^k, exactly.
 Dyadic Scaled(Dyadic x, std::int64_t k);
 Dyadic Negated(Dyadic x);
+// x rounded `toward` to a multiple of 2^exponent.
+Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward);
 // x to `bits` significant bits, rounded `toward`.
 Dyadic Rounded(Dyadic x, std::int64_t bits, Toward toward);
 // A rough value, for choosing how to reduce an argument; 0 for tiny x.

@@ -8,13 +8,8 @@ namespace {
 // Fixed point: the whole number F stands for F / 2^w.
 
 BigInt Fixed(const Dyadic& x, std::int64_t w, Toward toward) {
-  const Dyadic scaled = Scaled(x, w);
-  if (scaled.exponent >= 0) {
-    return scaled.mantissa << static_cast<unsigned>(scaled.exponent);
-  }
-  // Rounded to whole units: to as many bits as lie above the point.
-  return Rounded(scaled, BitLength(scaled.mantissa) + scaled.exponent, toward)
-      .mantissa;
+  const Dyadic whole = RoundedTo(Scaled(x, w), 0, toward);
+  return whole.mantissa << static_cast<unsigned>(whole.exponent);
 }
 
 Dyadic FromFixed(BigInt f, std::int64_t w) { return {std::move(f), -w}; }

@@ -34,17 +34,7 @@ Dyadic ExpEnd(const Dyadic& x, bool less_one, Toward toward,
   return toward == Toward::kDown ? value.lo : value.hi;
 }
 
-// 1/n, exactly where it is a whole number, for n other than 0.
-Interval Reciprocal(const Decimal& n, bool whole, std::int64_t bits) {
-  if (!whole) return Quotient(Exactly({1, 0}), EnclosureOf(n, bits), bits);
-  // n = D 10^-k with D dividing 10^k.
-  BigInt value = PowerOfTen(-n.exponent) / BigInt(n.digits);
-  if (n.negative) value = -value;
-  return Exactly({std::move(value), 0});
-}
-
-}  // namespace
-
+// The exact value of a decimal number, to about `bits` significant bits.
 Interval EnclosureOf(const Decimal& value, std::int64_t bits) {
   if (value.IsZero()) return {};
   // Digits past the first bits/3 + 4 move the value by less than 2^-bits
@@ -66,6 +56,17 @@ Interval EnclosureOf(const Decimal& value, std::int64_t bits) {
   }
   return value.negative ? Negated(magnitude) : magnitude;
 }
+
+// 1/n, exactly where it is a whole number, for n other than 0.
+Interval Reciprocal(const Decimal& n, bool whole, std::int64_t bits) {
+  if (!whole) return Quotient(Exactly({1, 0}), EnclosureOf(n, bits), bits);
+  // n = D 10^-k with D dividing 10^k.
+  BigInt value = PowerOfTen(-n.exponent) / BigInt(n.digits);
+  if (n.negative) value = -value;
+  return Exactly({std::move(value), 0});
+}
+
+}  // namespace
 
 Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits) {
   const std::int64_t working = bits + 16;

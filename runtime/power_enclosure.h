@@ -12,7 +12,4 @@ namespace tasa {
 // e other than 0, and whole where b is negative.
 Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits);
 
-// The exact value of a decimal number, to about `bits` significant bits.
-Interval EnclosureOf(const Decimal& value, std::int64_t bits);
-
 }  // namespace tasa
