@@ -36,12 +36,16 @@ Decimal MakeDecimal(bool negative, std::string digits, std::int64_t exponent);
 Decimal Hundredth(Decimal value);       // value / 100
 Decimal PlusOne(const Decimal& value);  // value + 1
 
-// The value, correctly rounded to a Quad.
+// The value, correctly rounded to a Quad, for a number that a double holds
+// (2^-1075 < |value| < 2^1024, or 0): the only numbers it is given. Its
+// shortcut for long numbers is not proved beyond them.
 Quad ToQuad(const Decimal& value);
 
 // Whether 1 / value is a whole number, and if so whether it is odd: true
 // exactly when value is 1/k for a whole k, which makes k a product of
-// powers of 2 and 5.
+// powers of 2 and 5. For a value whose reciprocal a double holds
+// (ReciprocalIsInfinite false, as the monthly formula checks first): a
+// longer one is taken for not whole without the work.
 struct Wholeness {
   bool whole = false;
   bool odd = false;

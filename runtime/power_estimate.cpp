@@ -22,26 +22,42 @@ constexpr double kFunction = 0x1p-100;
 // 10^-21 of itself by which its 21st digit is known.
 constexpr double kUsable = 0x1p-72;
 
-// log|b|, with its relative error. From |b| - 1 next to 1, where log|b|
-// is small and |b| rounded would lose its digits; elsewhere from |b|,
-// which is quicker, off by 2^-113 / |log|b|| for the rounding of |b|.
-Quad LogOfMagnitude(const Base& b, Quad exponent, double& error) {
+// Whether the error bound below holds for a Quad made from `x`: ToQuad
+// rounds correctly only where a double holds the number (decimal.h), and
+// below 2^-16382 a Quad is subnormal or 0, with fewer bits than the bound
+// counts on. A base next to 0 or a magnitude next to 1 by thousands of
+// digits lies outside; the enclosures decide those.
+bool EstimableFrom(const Decimal& x) {
+  return AsDouble(x) == InDouble::kNumber;
+}
+
+// log|b|, with its relative error, or nothing where the bound is not
+// proved. From |b| - 1 next to 1, where log|b| is small and |b| rounded
+// would lose its digits; elsewhere from |b|, which is quicker, off by
+// 2^-113 / |log|b|| for the rounding of |b|. Either way |log|b|| lies
+// between 2^-1076 and 745.
+std::optional<Quad> LogOfMagnitude(const Base& b, Quad exponent,
+                                   double& error) {
   const Decimal next_to_one{false, "9765625", -10};  // 1/1024
   const Decimal half{false, "5", -1};
   const Decimal& less_one = b.magnitude_less_one;
   if (CompareMagnitudes(less_one, half) < 0 &&
       (CompareMagnitudes(less_one, next_to_one) < 0 ||
        fabsq(exponent) > 4096)) {
+    if (!EstimableFrom(less_one)) return std::nullopt;
     // log1p's slope x / ((1 + x) log1p x) is at most 2.5 for |x| < 1/2.
     error = 2.5 * kRounding + kFunction;
     return log1pq(ToQuad(less_one));
   }
+  if (!EstimableFrom(b.magnitude)) return std::nullopt;
   const Quad log = logq(ToQuad(b.magnitude));
   error = kRounding / std::fabs(static_cast<double>(log)) + kFunction;
   return log;
 }
 
-// e as a Quad, with its relative error.
+// e as a Quad, with its relative error. The periods are a typed number,
+// which a double holds (TextToNumber refuses the others), so ToQuad
+// rounds them correctly.
 Quad ExponentValue(const Exponent& e, double& error) {
   const Quad n = ToQuad(e.periods);
   if (!e.reciprocal) {
@@ -86,7 +102,12 @@ std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
                                      std::optional<Decimal>& tie) {
   double exponent_error = 0, log_error = 0;
   const Quad exponent = ExponentValue(e, exponent_error);
-  const Quad t = exponent * LogOfMagnitude(b, exponent, log_error);
+  const std::optional<Quad> log = LogOfMagnitude(b, exponent, log_error);
+  if (!log) return std::nullopt;
+  // |e| lies between 2^-1075 and 2^1075 (typed periods and 1/n are both
+  // range-checked before they come here), so |t| lies between 2^-2151
+  // and 2^1085: a normal Quad, nowhere near where one ends.
+  const Quad t = exponent * *log;
   const double t_error = (exponent_error + log_error + kRounding) * 1.01;
   const double t_double = static_cast<double>(t);
   // e^t is beyond every double past t = 710, and below 10^-347 before

@@ -79,12 +79,16 @@ TEST(Decimal, RoundsToQuadOnce) {
 }
 
 TEST(PercentGrowth, ComputesRealPowersLessOneInPercent) {
+  const std::string nines(4958, '9');  // bases next to 0, beyond every Quad
   const struct {
-    const char* rate;  // the base is 1 + rate / 100
+    std::string rate;  // the base is 1 + rate / 100
     const char* periods;
     bool reciprocal;
     const char* shown;
   } cases[] = {
+      {"-99," + nines + std::string(40, '9'), "1000", true, "-99,999"},
+      {"-99," + nines, "4960", true, "-90"},
+      {"-99," + nines + std::string(40, '9'), "-0,01", false, "1E+52"},
       {"100", "10", false, "102300"},
       {"-300", "3", false, "-900"},
       {"-150", "-2", false, "300"},
@@ -103,8 +107,8 @@ TEST(PercentGrowth, ComputesRealPowersLessOneInPercent) {
     const Decimal n = TextToNumber(c.periods);
     const Exponent e =
         c.reciprocal ? ReciprocalExponent(n) : PeriodsExponent(n);
-    EXPECT_EQ(NumberToText(PercentGrowth(BaseOf(c.rate), e)), c.shown)
-        << c.rate;
+    EXPECT_EQ(NumberToText(PercentGrowth(BaseOf(c.rate.c_str()), e)), c.shown)
+        << c.rate.substr(0, 20) << " over " << c.periods;
   }
 }
 
