@@ -35,19 +35,29 @@ class Draw {
 
 char Mark(Draw& draw) { return draw.OneIn(2) ? ',' : '.'; }
 
-// value / 10^decimals written out, with a comma or a point.
-std::string Fixed(Draw& draw, std::int64_t value, int decimals) {
-  const bool negative = value < 0;
-  std::string digits = std::to_string(negative ? -value : value);
-  if (decimals > 0) {
-    if (digits.size() <= static_cast<std::size_t>(decimals)) {
-      digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(),
-                    '0');
-    }
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1,
-                  Mark(draw));
+// m 10^e, exactly.
+struct Exact {
+  BigInt m;
+  std::int64_t e = 0;
+};
+
+// x written out as a person types it, with a comma or a point.
+std::string Written(Draw& draw, const Exact& x) {
+  std::string digits = DigitsOf(abs(x.m));
+  if (x.e >= 0) {
+    digits.append(static_cast<std::size_t>(x.e), '0');
+  } else {
+    const auto places = static_cast<std::size_t>(-x.e);
+    if (digits.size() <= places)
+      digits.insert(0, places + 1 - digits.size(), '0');
+    digits.insert(digits.size() - places, 1, Mark(draw));
   }
-  return negative ? "-" + digits : digits;
+  return x.m < 0 ? "-" + digits : digits;
+}
+
+// value / 10^decimals written out.
+std::string Fixed(Draw& draw, std::int64_t value, int decimals) {
+  return Written(draw, {value, -decimals});
 }
 
 std::int64_t PowerOfTen(int n) {
@@ -145,10 +155,6 @@ std::string EdgePeriods(Draw& draw) {
 // 15-digit numbers (results from 10^-322 to 10^300), an end of the range
 // of a double; or so that 1/n lies next to the upper end. Worked out with
 // whole numbers only, so the same on every platform.
-struct Exact {  // m 10^e
-  BigInt m;
-  std::int64_t e = 0;
-};
 std::int64_t Lead(const Exact& x) {
   return x.e + static_cast<std::int64_t>(DigitsOf(abs(x.m)).size()) - 1;
 }
@@ -226,6 +232,80 @@ RateInput NearABoundary(Draw& draw) {
   return {form.action, Text({rate.m * 100, rate.e}), std::string(form.periods)};
 }
 
+// Bases from 10^-6000 to 10^-4000, and as far below 0, beyond every Quad:
+// rates of thousands of digits next to -100, over periods that bring the
+// result back into the range of a double, or just out of it, for both
+// actions; whole, fractional and negative periods.
+RateInput TinyBase(Draw& draw) {
+  std::string digits(1, static_cast<char>('1' + draw.Below(9)));
+  for (auto more = draw.Below(17); more > 0; --more)
+    digits.push_back(static_cast<char>('0' + draw.Below(10)));
+  const bool negative = draw.OneIn(4);
+  const Exact b{
+      negative ? BigInt(-BigInt(digits)) : BigInt(digits),
+      -draw.Between(4000, 6000) - static_cast<std::int64_t>(digits.size()) + 1};
+  const Exact rate = Plus(b, {-1, 0});
+  RateInput input{
+      draw.OneIn(2) ? 'A' : 'M', Written(draw, {rate.m * 100, rate.e}), {}};
+  static constexpr std::array<std::string_view, 7> kWhole = {
+      "1", "2", "3", "-1", "-2", "0,5", "-0,2"};  // or 1/n whole
+  if (negative || draw.OneIn(8)) {
+    input.periods = std::string(draw.Of(kWhole));
+  } else if (input.action == 'A') {
+    // b^n is 10^(lead n), with |lead n| up to 480.
+    input.periods = Fixed(draw, draw.Between(-80000, 80000), 6);
+  } else {
+    input.periods =
+        Fixed(draw, (draw.OneIn(3) ? -1 : 1) * draw.Between(120, 999999), 1);
+  }
+  return input;
+}
+
+// a / b to 25 significant digits or more, for b other than 0.
+Exact Quotient(const Exact& a, const Exact& b) {
+  const auto shift = static_cast<std::int64_t>(25 + DigitsOf(abs(b.m)).size());
+  return {a.m * tasa::PowerOfTen(shift) / b.m, a.e - b.e - shift};
+}
+
+// Bases 10^k, 10^-k and 1 + 10^-k over periods that put |b|^e within
+// 10^-6 of itself from where a Quad or a double ends: 2^16384, 2^-16382
+// (the smallest normal Quad), 2^-16494 (the smallest subnormal one),
+// 2^1024, 2^1024 / 100 (a growth beyond every double) and 2^-1075.
+RateInput NearQuadLimits(Draw& draw) {
+  // log10 of each, in units of 10^-9.
+  static constexpr std::array<std::int64_t, 6> kLimits = {
+      4932075448959, -4931473388967, -4965188748482,
+      308254715560,  306254715560,   -323607245339};
+  const Exact log_power{draw.Of(kLimits) + draw.Between(-1000, 1000), -9};
+  Exact log_base, rate;
+  switch (draw.Below(3)) {
+    case 0: {
+      const std::int64_t k = draw.Between(1, 300);
+      log_base = {k, 0};
+      rate = Plus({1, k + 2}, {-100, 0});
+      break;
+    }
+    case 1: {
+      const std::int64_t k = draw.Between(1, 6000);
+      log_base = {-k, 0};
+      rate = Plus({1, 2 - k}, {-100, 0});
+      break;
+    }
+    default: {
+      // log10(1 + 10^-j) is 10^-j / ln 10 to within 10^-j of itself.
+      const std::int64_t j = draw.Between(1, 300);
+      log_base = {BigInt(434294481903251828), -j - 18};
+      rate = {1, 2 - j};
+      break;
+    }
+  }
+  const char action = draw.OneIn(2) ? 'A' : 'M';
+  const Exact periods = action == 'A' ? Quotient(log_power, log_base)
+                                      : Quotient(log_base, log_power);
+  return {action, Written(draw, rate),
+          draw.OneIn(2) ? Text(periods) : Written(draw, periods)};
+}
+
 }  // namespace
 
 std::vector<RateInput> GenerateRateInputs(std::size_t count,
@@ -239,21 +319,34 @@ std::vector<RateInput> GenerateRateInputs(std::size_t count,
     switch (draw.Below(20)) {
       case 0:
       case 1:
+        input.family = "any rate";
         input.rate = AnyNumber(draw, 30);
         input.periods = TypicalPeriods(draw);
         break;
       case 2:
       case 3:
+        input.family = "any periods";
         input.rate = TypicalRate(draw);
         input.periods = AnyNumber(draw, 4);
         break;
       case 4:
       case 5:
+        input.family = "next to an error";
         input.rate = draw.OneIn(2) ? EdgeRate(draw) : AnyNumber(draw, 30);
         input.periods = draw.OneIn(2) ? EdgePeriods(draw) : AnyNumber(draw, 4);
         break;
       case 6:
         input = NearABoundary(draw);
+        input.family = "next to a tie or a range end";
+        break;
+      case 7:
+        if (draw.OneIn(2)) {
+          input = TinyBase(draw);
+          input.family = "base next to 0";
+        } else {
+          input = NearQuadLimits(draw);
+          input.family = "next to where a Quad or a double ends";
+        }
         break;
       default:
         input.rate = TypicalRate(draw);
