@@ -1,6 +1,6 @@
 #include "actions/rate_formulas.h"
 
-#include "runtime/double_range.h"
+#include "runtime/exact/double_range.h"
 #include "runtime/fault_flags.h"
 #include "runtime/power.h"
 
@@ -15,7 +15,7 @@ namespace tasa {
 Decimal AnnualFromMonthly(const Decimal& m, const Decimal& n) {
   ClearFaultFlags();
   // b = m / 100 + 1: a true division by 100, then the sum, both exact.
-  const Base b = OnePlus(Hundredth(m));
+  const Base b = MakeBase(Hundredth(m));
   CheckFaultFlags();
 
   const Decimal r = PercentGrowth(b, PeriodsExponent(n));
@@ -34,7 +34,7 @@ Decimal MonthlyFromAnnual(const Decimal& a, const Decimal& n) {
   CheckFaultFlags();  // zero periods stop here with a division by zero
   const Exponent e = ReciprocalExponent(n);
 
-  const Base b = OnePlus(Hundredth(a));
+  const Base b = MakeBase(Hundredth(a));
   CheckFaultFlags();
 
   const Decimal r = PercentGrowth(b, e);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "runtime/double_range.h"
-#include "runtime/rounding.h"
+#include "runtime/exact/double_range.h"
+#include "runtime/exact/rounding.h"
 #include "runtime/run_time_error.h"
 
 namespace tasa {
@@ -168,7 +168,7 @@ Decimal TextToNumber(std::string_view text) {
 std::string NumberToText(const Decimal& value, std::size_t digits,
                          Notation notation) {
   if (value.IsZero()) return "0";
-  const Decimal rounded = RoundedTo(value, digits);
+  const Decimal rounded = RoundedToDigits(value, digits);
   return Formatted(rounded.negative, rounded.digits,
                    static_cast<int>(rounded.Lead()), notation);
 }

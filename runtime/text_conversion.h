@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/decimal.h"
+#include "runtime/exact/decimal.h"
 
 namespace tasa {
 

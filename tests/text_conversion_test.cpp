@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/rounding.h"
+#include "runtime/exact/rounding.h"
 #include "runtime/run_time_error.h"
 #include "support/exact_double.h"
 #include "support/raised.h"

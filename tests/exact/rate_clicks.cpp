@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "actions/form1_actions.h"
-#include "runtime/big_integer.h"
+#include "runtime/exact/big_integer.h"
 #include "runtime/run_time_error.h"
 #include "support/fake_form.h"
 

@@ -21,7 +21,7 @@
 #include <string_view>
 
 #include "actions/form1_actions.h"
-#include "runtime/decimal.h"
+#include "runtime/exact/decimal.h"
 #include "runtime/run_time_error.h"
 #include "runtime/text_conversion.h"
 #include "support/exact_double.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "runtime/decimal.h"
-#include "runtime/double_range.h"
+#include "runtime/exact/decimal.h"
+#include "runtime/exact/double_range.h"
 
 namespace tasa::testing {
 

@@ -1,4 +1,4 @@
-#include "runtime/double_range.h"
+#include "runtime/exact/double_range.h"
 
 #include <algorithm>
 

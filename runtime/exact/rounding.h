@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "runtime/decimal.h"
-#include "runtime/dyadic.h"
+#include "runtime/exact/decimal.h"
+#include "runtime/exact/dyadic.h"
 
 namespace tasa {
 
@@ -18,7 +18,7 @@ struct Shown {
 // An exact value rounded to 15, or to `digits`, significant digits, ties
 // to even.
 Decimal RoundedTo15(const Decimal& exact);
-Decimal RoundedTo(const Decimal& exact, std::size_t digits);
+Decimal RoundedToDigits(const Decimal& exact, std::size_t digits);
 Decimal RoundedTo15(const Dyadic& exact);
 
 // What an exact value shows.

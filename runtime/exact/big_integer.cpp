@@ -1,4 +1,4 @@
-#include "runtime/big_integer.h"
+#include "runtime/exact/big_integer.h"
 
 #include <algorithm>
 

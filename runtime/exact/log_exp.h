@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/dyadic.h"
+#include "runtime/exact/dyadic.h"
 
 namespace tasa {
 

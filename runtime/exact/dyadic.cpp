@@ -1,4 +1,4 @@
-#include "runtime/dyadic.h"
+#include "runtime/exact/dyadic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +60,7 @@ Dyadic Negated(Dyadic x) {
   return x;
 }
 
-Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward) {
+Dyadic RoundedAt(const Dyadic& x, std::int64_t exponent, Toward toward) {
   if (x.exponent >= exponent) return x;
   const int sign = Sign(x);
   return WithSign(
@@ -68,16 +68,16 @@ Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward) {
       exponent, sign);
 }
 
-Dyadic Rounded(Dyadic x, std::int64_t bits, Toward toward) {
+Dyadic RoundedToBits(Dyadic x, std::int64_t bits, Toward toward) {
   const std::int64_t length = BitLength(x.mantissa);
   if (length <= bits) return x;
-  return RoundedTo(x, x.exponent + length - bits, toward);
+  return RoundedAt(x, x.exponent + length - bits, toward);
 }
 
 double Approximately(const Dyadic& x) {
   if (Sign(x) == 0 || TopBit(x) < -1000) return 0;
   if (TopBit(x) > 1000) return Sign(x) * HUGE_VAL;
-  const Dyadic top = Rounded(x, 60, Toward::kDown);
+  const Dyadic top = RoundedToBits(x, 60, Toward::kDown);
   return std::ldexp(top.mantissa.convert_to<double>(),
                     static_cast<int>(top.exponent));
 }
@@ -90,14 +90,14 @@ Dyadic ExactSum(const Dyadic& a, const Dyadic& b) {
 }
 
 Dyadic Sum(const Dyadic& a, const Dyadic& b, std::int64_t bits, Toward toward) {
-  if (Sign(a) == 0) return Rounded(b, bits, toward);
-  if (Sign(b) == 0) return Rounded(a, bits, toward);
+  if (Sign(a) == 0) return RoundedToBits(b, bits, toward);
+  if (Sign(b) == 0) return RoundedToBits(a, bits, toward);
   // Digits far below the larger operand's last kept bit only tip the
   // rounding: an operand is first rounded the same way to a few bits
   // below it, which keeps the sum on the right side.
   const std::int64_t floor = std::max(TopBit(a), TopBit(b)) - bits - 8;
-  return Rounded(
-      ExactSum(RoundedTo(a, floor, toward), RoundedTo(b, floor, toward)), bits,
+  return RoundedToBits(
+      ExactSum(RoundedAt(a, floor, toward), RoundedAt(b, floor, toward)), bits,
       toward);
 }
 
@@ -116,7 +116,7 @@ Dyadic Quotient(const Dyadic& a, const Dyadic& b, std::int64_t bits,
   BigInt kept = dividend / divisor;
   const bool exact = kept * divisor == dividend;
   if (!exact && (sign > 0) == (toward == Toward::kUp)) ++kept;
-  return Rounded(
+  return RoundedToBits(
       WithSign(std::move(kept), a.exponent - b.exponent - shift, sign), bits,
       toward);
 }
@@ -141,8 +141,9 @@ Interval Difference(const Interval& a, const Interval& b, std::int64_t bits) {
 Interval Product(const Interval& a, const Interval& b, std::int64_t bits) {
   const Dyadic p[] = {Product(a.lo, b.lo), Product(a.lo, b.hi),
                       Product(a.hi, b.lo), Product(a.hi, b.hi)};
-  return {Rounded(Min(Min(p[0], p[1]), Min(p[2], p[3])), bits, Toward::kDown),
-          Rounded(Max(Max(p[0], p[1]), Max(p[2], p[3])), bits, Toward::kUp)};
+  return {
+      RoundedToBits(Min(Min(p[0], p[1]), Min(p[2], p[3])), bits, Toward::kDown),
+      RoundedToBits(Max(Max(p[0], p[1]), Max(p[2], p[3])), bits, Toward::kUp)};
 }
 
 Interval Quotient(const Interval& a, const Interval& b, std::int64_t bits) {

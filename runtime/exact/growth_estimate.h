@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "runtime/power.h"
-#include "runtime/rounding.h"
+#include "runtime/exact/growth.h"
+#include "runtime/exact/rounding.h"
 
 namespace tasa {
 

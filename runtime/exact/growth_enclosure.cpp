@@ -1,9 +1,9 @@
-#include "runtime/power_enclosure.h"
+#include "runtime/exact/growth_enclosure.h"
 
 #include <algorithm>
 
-#include "runtime/double_range.h"
-#include "runtime/elementary.h"
+#include "runtime/exact/double_range.h"
+#include "runtime/exact/log_exp.h"
 
 namespace tasa {
 namespace {
@@ -95,8 +95,8 @@ Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits) {
     growth = {ExpEnd(t.lo, true, Toward::kDown, working),
               ExpEnd(t.hi, true, Toward::kUp, working)};
   }
-  return {Rounded(Product(growth.lo, hundred), bits, Toward::kDown),
-          Rounded(Product(growth.hi, hundred), bits, Toward::kUp)};
+  return {RoundedToBits(Product(growth.lo, hundred), bits, Toward::kDown),
+          RoundedToBits(Product(growth.hi, hundred), bits, Toward::kUp)};
 }
 
 }  // namespace tasa

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "runtime/dyadic.h"
-#include "runtime/power.h"
+#include "runtime/exact/dyadic.h"
+#include "runtime/exact/growth.h"
 
 namespace tasa {
 

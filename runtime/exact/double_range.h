@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/decimal.h"
-#include "runtime/dyadic.h"
+#include "runtime/exact/decimal.h"
+#include "runtime/exact/dyadic.h"
 
 namespace tasa {
 

@@ -1,4 +1,4 @@
-#include "runtime/power_estimate.h"
+#include "runtime/exact/growth_estimate.h"
 
 #include <quadmath.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/double_range.h"
-#include "runtime/quad.h"
+#include "runtime/exact/double_range.h"
+#include "runtime/exact/quad.h"
 
 namespace tasa {
 namespace {

@@ -1,11 +1,11 @@
-#include "runtime/exact_power.h"
+#include "runtime/exact/growth_equality.h"
 
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
-#include "runtime/big_integer.h"
+#include "runtime/exact/big_integer.h"
 
 namespace tasa {
 namespace {

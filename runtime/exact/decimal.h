@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/quad.h"
+#include "runtime/exact/quad.h"
 
 namespace tasa {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/big_integer.h"
+#include "runtime/exact/big_integer.h"
 
 namespace tasa {
 
@@ -22,9 +22,9 @@ std::int64_t TopBit(const Dyadic& x);
 Dyadic Scaled(Dyadic x, std::int64_t k);
 Dyadic Negated(Dyadic x);
 // x rounded `toward` to a multiple of 2^exponent.
-Dyadic RoundedTo(const Dyadic& x, std::int64_t exponent, Toward toward);
+Dyadic RoundedAt(const Dyadic& x, std::int64_t exponent, Toward toward);
 // x to `bits` significant bits, rounded `toward`.
-Dyadic Rounded(Dyadic x, std::int64_t bits, Toward toward);
+Dyadic RoundedToBits(Dyadic x, std::int64_t bits, Toward toward);
 // A rough value, for choosing how to reduce an argument; 0 for tiny x.
 double Approximately(const Dyadic& x);
 

@@ -1,4 +1,4 @@
-#include "runtime/elementary.h"
+#include "runtime/exact/log_exp.h"
 
 #include <cmath>
 
@@ -8,7 +8,7 @@ namespace {
 // Fixed point: the whole number F stands for F / 2^w.
 
 BigInt Fixed(const Dyadic& x, std::int64_t w, Toward toward) {
-  const Dyadic whole = RoundedTo(Scaled(x, w), 0, toward);
+  const Dyadic whole = RoundedAt(Scaled(x, w), 0, toward);
   return whole.mantissa << static_cast<unsigned>(whole.exponent);
 }
 
@@ -129,8 +129,8 @@ Interval ExpAt(const Dyadic& x, std::int64_t bits) {
     lo = (lo * lo) >> static_cast<unsigned>(w);
     hi = ((hi * hi) >> static_cast<unsigned>(w)) + 1;
   }
-  return {Rounded(FromFixed(lo, w - k), bits, Toward::kDown),
-          Rounded(FromFixed(hi, w - k), bits, Toward::kUp)};
+  return {RoundedToBits(FromFixed(lo, w - k), bits, Toward::kDown),
+          RoundedToBits(FromFixed(hi, w - k), bits, Toward::kUp)};
 }
 
 // e^x - 1 = x (1 + x/2 + x^2/6 + ...) for |x| < 1/4, the sum at fixed point.

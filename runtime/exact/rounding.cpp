@@ -1,10 +1,10 @@
-#include "runtime/rounding.h"
+#include "runtime/exact/rounding.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
-#include "runtime/double_range.h"
+#include "runtime/exact/double_range.h"
 
 namespace tasa {
 namespace {
@@ -53,7 +53,7 @@ Decimal TieAbove(const Decimal& shown) {
 // Whether the interval is narrower than 2^-60 of its ends, which lie on
 // one side of 0: then it holds at most one of the values where what is
 // shown changes, as those lie at least 10^-16 of themselves apart.
-bool Narrow(const Interval& x) {
+bool HoldsOneChangeAtMost(const Interval& x) {
   if (Sign(x.lo) * Sign(x.hi) <= 0 ||
       std::abs(TopBit(x.hi) - TopBit(x.lo)) > 1) {
     return false;
@@ -64,13 +64,13 @@ bool Narrow(const Interval& x) {
 }
 
 Decision Undecided(const Interval& x, Decimal boundary) {
-  if (!Narrow(x)) return {};
+  if (!HoldsOneChangeAtMost(x)) return {};
   return {std::nullopt, std::move(boundary)};
 }
 
 }  // namespace
 
-Decimal RoundedTo(const Decimal& exact, std::size_t digits) {
+Decimal RoundedToDigits(const Decimal& exact, std::size_t digits) {
   if (exact.digits.size() <= digits) return exact;
   std::string kept = exact.digits.substr(0, digits);
   const char next = exact.digits[digits];
@@ -82,7 +82,9 @@ Decimal RoundedTo(const Decimal& exact, std::size_t digits) {
   return MakeDecimal(exact.negative, up ? Incremented(kept) : kept, exponent);
 }
 
-Decimal RoundedTo15(const Decimal& exact) { return RoundedTo(exact, kDigits); }
+Decimal RoundedTo15(const Decimal& exact) {
+  return RoundedToDigits(exact, kDigits);
+}
 
 Decimal RoundedTo15(const Dyadic& exact) {
   if (Sign(exact) == 0) return {};

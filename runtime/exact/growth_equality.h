@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/decimal.h"
-#include "runtime/power.h"
+#include "runtime/exact/decimal.h"
+#include "runtime/exact/growth.h"
 
 namespace tasa {
 

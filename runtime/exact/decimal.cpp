@@ -1,4 +1,4 @@
-#include "runtime/decimal.h"
+#include "runtime/exact/decimal.h"
 
 #include <quadmath.h>
 
