@@ -12,8 +12,10 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
+#include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "window/qt/application.h"
 #include "window/qt/number_box.h"
@@ -50,6 +52,20 @@ QString Caption(const QWidget* widget) {
   if (auto* button = qobject_cast<const QPushButton*>(widget))
     return button->text();
   return {};
+}
+
+// Whether a label's or button's caption shows whole in `font`.
+bool Fits(const QWidget* widget, const QFont& font) {
+  QRect room = widget->contentsRect();
+  if (auto* button = qobject_cast<const QPushButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    room = button->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                           &option, button);
+  }
+  const QFontMetrics metrics(font, widget);
+  return metrics.horizontalAdvance(Caption(widget)) <= room.width() &&
+         metrics.height() <= room.height();
 }
 
 }  // namespace
@@ -170,29 +186,32 @@ class WindowTest : public QObject {
   void everyCaptionShowsWhole() {
     for (const Expected& expected : kControls) {
       const QWidget* widget = Control(expected.name, expected.index);
-      const QFontMetrics metrics = widget->fontMetrics();
+      if (qobject_cast<const QLineEdit*>(widget)) continue;
       QVERIFY(widget->font().pointSizeF() <= 8.0);
-      // Smaller than 8 points only where half a point more would not fit.
-      QFont larger = widget->font();
-      larger.setPointSizeF(larger.pointSizeF() + 0.5);
-      const QString caption = Caption(widget);
-      const bool larger_fits = QFontMetrics(larger).horizontalAdvance(
-                                   caption) <= widget->contentsRect().width();
-      QVERIFY2(widget->font().pointSizeF() == 8.0 || !larger_fits ||
-                   qobject_cast<const QPushButton*>(widget),
-               expected.name);
-      QRect room = widget->contentsRect();
-      if (auto* button = qobject_cast<const QPushButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents,
-                                               &option, button);
-      } else if (qobject_cast<const QLineEdit*>(widget)) {
-        continue;
+      QVERIFY2(Fits(widget, widget->font()), expected.name);
+    }
+  }
+
+  // Controls of one kind that stand together share one size: the largest,
+  // up to 8 points, at which every one of their captions shows whole.
+  void captionsThatStandTogetherShareOneSize() {
+    std::map<tasa::CaptionGroup, std::vector<const QWidget*>> groups;
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
+      groups[tasa::Form1Description().controls[i].group].push_back(
+          Control(kControls[i].name, kControls[i].index));
+    }
+    groups.erase(tasa::CaptionGroup::None);
+    QCOMPARE(groups.size(), std::size_t{3});
+    for (const auto& [group, members] : groups) {
+      const double size = members.front()->font().pointSizeF();
+      QFont larger = members.front()->font();
+      larger.setPointSizeF(size + 0.5);
+      bool all_fit_larger = true;
+      for (const QWidget* member : members) {
+        QCOMPARE(member->font().pointSizeF(), size);
+        all_fit_larger = all_fit_larger && Fits(member, larger);
       }
-      QVERIFY2(metrics.horizontalAdvance(Caption(widget)) <= room.width(),
-               expected.name);
-      QVERIFY2(metrics.height() <= room.height(), expected.name);
+      QVERIFY(size == 8.0 || !all_fit_larger);
     }
   }
 

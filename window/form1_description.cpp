@@ -13,20 +13,24 @@ constexpr auto kTextBox = ControlKind::TextBox;
 constexpr auto kButton = ControlKind::PushButton;
 
 // Rows from top to bottom. The boxes start holding one space.
+constexpr auto kRows = CaptionGroup::RowCaptions;
+constexpr auto kPercent = CaptionGroup::PercentSigns;
+constexpr auto kButtons = CaptionGroup::Buttons;
+constexpr auto kNone = CaptionGroup::None;
 // clang-format off
 constexpr std::array kControls = {
-    //                 name        index kind      caption or text            left   top  width height tab  box             labelled by  click
-    ControlDescription{"Label3",   {},   kLabel,   "Tasa Norvanta Anual",      240,  360, 1695, 255,   1},
-    ControlDescription{"Text1",    {},   kTextBox, " ",                       2520,  360,  975, 285,   8,  BoxName::Text1, "Label3"},
-    ControlDescription{"Label5",   0,    kLabel,   "%",                       3840,  360,  135, 255,   5},
-    ControlDescription{"Label2",   {},   kLabel,   "Periodos Capitalizacion",  240,  960, 1815, 255,   0},
-    ControlDescription{"Text2",    {},   kTextBox, " ",                       2520,  960,  975, 285,   9,  BoxName::Text2, "Label2"},
-    ControlDescription{"Label4",   {},   kLabel,   "Tasa Norvanta Mensual",    240, 1680, 1815, 255,   2},
-    ControlDescription{"Text3",    {},   kTextBox, " ",                       2520, 1680,  975, 285,  10,  BoxName::Text3, "Label4"},
-    ControlDescription{"Label5",   1,    kLabel,   "%",                       3840, 1680,  135, 255,   6},
-    ControlDescription{"Command1", {},   kButton,  "N.Anual",                  240, 2760,  855, 375,   3,  {},             {},          Command1_Click},
-    ControlDescription{"Command2", {},   kButton,  "N.Mensual",               1560, 2760,  975, 375,   4,  {},             {},          Command2_Click},
-    ControlDescription{"Command4", {},   kButton,  "Borrar",                  3000, 2760,  975, 375,   7,  {},             {},          Command4_Click},
+    //                 name        index kind      group     caption or text            left   top  width height tab  box             labelled by  click
+    ControlDescription{"Label3",   {},   kLabel,   kRows,    "Tasa Norvanta Anual",      240,  360, 1695, 255,   1},
+    ControlDescription{"Text1",    {},   kTextBox, kNone,    " ",                       2520,  360,  975, 285,   8,  BoxName::Text1, "Label3"},
+    ControlDescription{"Label5",   0,    kLabel,   kPercent, "%",                       3840,  360,  135, 255,   5},
+    ControlDescription{"Label2",   {},   kLabel,   kRows,    "Periodos Capitalizacion",  240,  960, 1815, 255,   0},
+    ControlDescription{"Text2",    {},   kTextBox, kNone,    " ",                       2520,  960,  975, 285,   9,  BoxName::Text2, "Label2"},
+    ControlDescription{"Label4",   {},   kLabel,   kRows,    "Tasa Norvanta Mensual",    240, 1680, 1815, 255,   2},
+    ControlDescription{"Text3",    {},   kTextBox, kNone,    " ",                       2520, 1680,  975, 285,  10,  BoxName::Text3, "Label4"},
+    ControlDescription{"Label5",   1,    kLabel,   kPercent, "%",                       3840, 1680,  135, 255,   6},
+    ControlDescription{"Command1", {},   kButton,  kButtons, "N.Anual",                  240, 2760,  855, 375,   3,  {},             {},          Command1_Click},
+    ControlDescription{"Command2", {},   kButton,  kButtons, "N.Mensual",               1560, 2760,  975, 375,   4,  {},             {},          Command2_Click},
+    ControlDescription{"Command4", {},   kButton,  kButtons, "Borrar",                  3000, 2760,  975, 375,   7,  {},             {},          Command4_Click},
 };
 // clang-format on
 
@@ -45,6 +49,20 @@ std::vector<const ControlDescription*> FocusOrder(const FormDescription& form) {
   }
   std::ranges::sort(ordered, {}, &ControlDescription::tab_index);
   return ordered;
+}
+
+std::vector<int> SharedCaptionSizes(const FormDescription& form,
+                                    const std::vector<int>& alone) {
+  std::vector<int> shared = alone;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    for (std::size_t j = 0; j < form.controls.size(); ++j) {
+      if (form.controls[i].group != CaptionGroup::None &&
+          form.controls[j].group == form.controls[i].group) {
+        shared[i] = std::min(shared[i], alone[j]);
+      }
+    }
+  }
+  return shared;
 }
 
 const ControlDescription* LabelOf(const FormDescription& form,

@@ -18,10 +18,15 @@ namespace tasa {
 
 enum class ControlKind { Label, TextBox, PushButton };
 
+// Controls of one kind that stand together show their captions at one
+// size: the row captions, the two percent signs, the three buttons.
+enum class CaptionGroup { None, RowCaptions, PercentSigns, Buttons };
+
 struct ControlDescription {
   std::string_view name;     // "Text1", "Command4"...
   std::optional<int> index;  // set for members of a control array
   ControlKind kind;
+  CaptionGroup group;
   // Caption of a label or button; initial text of a box.
   std::string_view caption;
   int left;
@@ -47,6 +52,13 @@ const FormDescription& Form1Description();
 // The controls that take the keyboard focus (labels never do), in the order
 // in which Tab visits them.
 std::vector<const ControlDescription*> FocusOrder(const FormDescription& form);
+
+// The size each caption shows at, from the size at which each one alone
+// shows whole (in any unit that grows with the font): for the members of a
+// group, the smallest of theirs, the largest at which every one fits.
+// `alone` holds one size for each control of `form`, in order.
+std::vector<int> SharedCaptionSizes(const FormDescription& form,
+                                    const std::vector<int>& alone);
 
 // The label that names a box, if any.
 const ControlDescription* LabelOf(const FormDescription& form,

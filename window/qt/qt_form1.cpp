@@ -18,6 +18,7 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "window/line_breaks.h"
 #include "window/qt/number_box.h"
@@ -66,23 +67,36 @@ double Overflow(const QWidget& control, const QFontMetrics& metrics) {
                   double(metrics.height()) / room.height());
 }
 
-// Each caption in the largest size, from the dialog size down in half
-// points, at which it shows whole: only those that need it are smaller.
-// Captions narrow about in proportion to the size, so the search starts
-// where the dialog size says the caption would fit: each size tried costs
-// a font to load.
-void FitCaptions(const QWidget& form) {
-  for (QWidget* control :
-       form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+// The largest size, in half points from the dialog size down, at which a
+// control's caption shows whole. Captions narrow about in proportion to
+// the size, so the search starts where the dialog size says the caption
+// would fit: each size tried costs a font to load.
+int HalfPointsAlone(const QWidget& control) {
+  QFont font = control.font();
+  const double share = Overflow(control, QFontMetrics(font, &control));
+  if (share <= 1) return static_cast<int>(2 * kDialogFontPointSize);
+  double size = std::ceil(2 * kDialogFontPointSize / share) / 2;
+  for (; size > kSmallestPointSize; size -= 0.5) {
+    font.setPointSizeF(size);
+    if (Overflow(control, QFontMetrics(font, &control)) <= 1) break;
+  }
+  return static_cast<int>(2 * std::max(size, kSmallestPointSize));
+}
+
+// Each caption at the largest size at which it, and every caption that
+// stands with it, shows whole.
+void FitCaptions(const FormDescription& description,
+                 const std::map<const ControlDescription*, QWidget*>& built) {
+  std::vector<int> alone;
+  for (const ControlDescription& control : description.controls) {
+    alone.push_back(HalfPointsAlone(*built.at(&control)));
+  }
+  const std::vector<int> shared = SharedCaptionSizes(description, alone);
+  for (std::size_t i = 0; i < shared.size(); ++i) {
+    if (shared[i] == static_cast<int>(2 * kDialogFontPointSize)) continue;
+    QWidget* control = built.at(&description.controls[i]);
     QFont font = control->font();
-    const double share = Overflow(*control, QFontMetrics(font, control));
-    if (share <= 1) continue;
-    double size = std::ceil(2 * kDialogFontPointSize / share) / 2;
-    for (; size > kSmallestPointSize; size -= 0.5) {
-      font.setPointSizeF(size);
-      if (Overflow(*control, QFontMetrics(font, control)) <= 1) break;
-    }
-    font.setPointSizeF(std::max(size, kSmallestPointSize));
+    font.setPointSizeF(shared[i] / 2.0);
     control->setFont(font);
   }
 }
@@ -168,7 +182,7 @@ QtForm1::QtForm1(const FormDescription& description) {
     previous = built[control];
   }
 
-  FitCaptions(*this);
+  FitCaptions(description, built);
 }
 
 QWidget* QtForm1::AddControl(const ControlDescription& control) {

@@ -251,14 +251,14 @@ HFONT Win32Form1::MakeFont(int half_points, UINT dpi) {
 
 // The dialog size, or for a caption that does not show whole in it, the
 // largest size, in half points, that it does.
-HFONT Win32Form1::FontFor(const ControlDescription& control, UINT dpi) {
-  HFONT font = MakeFont(kDialogHalfPoints, dpi);
-  if (control.kind == ControlKind::TextBox) return font;
-  for (int half_points = kDialogHalfPoints;
-       half_points > kSmallestHalfPoints && !CaptionFits(control, font, dpi);) {
-    font = MakeFont(--half_points, dpi);
+int Win32Form1::HalfPointsAlone(const ControlDescription& control, UINT dpi) {
+  int half_points = kDialogHalfPoints;
+  if (control.kind == ControlKind::TextBox) return half_points;
+  while (half_points > kSmallestHalfPoints &&
+         !CaptionFits(control, MakeFont(half_points, dpi), dpi)) {
+    --half_points;
   }
-  return font;
+  return half_points;
 }
 
 // Places the window's client area and every control at `dpi`, each in its
@@ -270,12 +270,26 @@ void Win32Form1::LayOut(UINT dpi) {
   // The controls let go of the previous fonts only once they have new ones.
   std::map<int, UniqueFont> previous_fonts = std::move(fonts_);
   fonts_.clear();
+  // Each caption at the largest size at which it, and every caption that
+  // stands with it, shows whole.
+  std::vector<int> alone;
+  for (const ControlDescription& control : description_.controls) {
+    alone.push_back(HalfPointsAlone(control, dpi));
+  }
+  const std::vector<int> half_points = SharedCaptionSizes(description_, alone);
   for (const auto& [control, hwnd] : controls_) {
     MoveWindow(hwnd, pixels(control->left), pixels(control->top),
                pixels(control->width), pixels(control->height), TRUE);
+    const auto at =
+        static_cast<std::size_t>(control - description_.controls.data());
     SendMessageW(hwnd, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(FontFor(*control, dpi)), TRUE);
+                 reinterpret_cast<WPARAM>(MakeFont(half_points[at], dpi)),
+                 TRUE);
   }
+  // Sizes tried and not taken go too.
+  std::erase_if(fonts_, [&half_points](const auto& font) {
+    return std::ranges::find(half_points, font.first) == half_points.end();
+  });
   previous_fonts.clear();
   for (const EditBox& box : boxes_) TextChanged(box.control);
 
