@@ -9,9 +9,9 @@ BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-de
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
   libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev lintian devscripts)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
-# wixl and msitools build the Windows installers, faketime gives them the
-# release's time.
-PACKAGING_PACKAGES=(dpkg-dev wixl msitools faketime)
+# wixl and msitools build the Windows installers, libmsi's Python bindings
+# write their summary's title, faketime gives them the release's time.
+PACKAGING_PACKAGES=(dpkg-dev wixl msitools python3-gi gir1.2-libmsi-1.0 faketime)
 # The Windows executables: the MinGW-w64 cross compilers.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64)

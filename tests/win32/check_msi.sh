@@ -31,8 +31,8 @@ uninstall_entry() {  # PRODUCT_CODE: its values, in either registry view
 }
 
 summary=$(msiinfo suminfo "$msi")
-check "summary: the template's language is the product's, 3082" \
-  grep -qE '^Template: (x64|Intel);3082$' <<<"$summary"
+check "summary: the template's language is the product's, 3082, and its title Spanish" \
+  grep -qzE 'Title: Instalador de Windows.*Template: (x64|Intel);3082' <<<"$summary"
 check "summary: plain ASCII, as its code page 1252 reads it" \
   test -z "$(LC_ALL=C grep -n '[^ -~]' <<<"$summary" || true)"
 
