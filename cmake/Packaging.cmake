@@ -2,7 +2,7 @@
 #   cpack --config BUILD/CPackConfig.cmake -B build/packages
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tasa-efectiva)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_VERSION ${TASA_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "www.tasa.example.org")
 set(CPACK_PACKAGE_CONTACT "Tasa Efectiva <tasa@tasa.example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
