@@ -1,7 +1,5 @@
 #include "runtime/exact/decimal.h"
 
-#include <quadmath.h>
-
 #include <algorithm>
 #include <string_view>
 
@@ -120,7 +118,7 @@ Quad ToQuad(const Decimal& value) {
     exponent += static_cast<std::int64_t>(value.digits.size() - kKept - 1);
   }
   text.append("e").append(std::to_string(exponent));
-  return strtoflt128(text.c_str(), nullptr);
+  return QuadFromText(text.c_str());
 }
 
 Wholeness ReciprocalWholeness(const Decimal& value) {

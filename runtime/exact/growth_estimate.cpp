@@ -1,7 +1,5 @@
 #include "runtime/exact/growth_estimate.h"
 
-#include <quadmath.h>
-
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -14,8 +12,9 @@ namespace tasa {
 namespace {
 
 // Relative errors. A correctly rounded Quad operation is off by at most
-// 2^-113. libquadmath's logq, log1pq, expq and expm1q are within a unit
-// or two in the last of their 113 bits; the bound allows 2^12 times that.
+// 2^-113. The functions of quad.h are within a unit or two in the last of
+// their 113 bits where the estimate uses them; the bound allows 2^12 times
+// that (docs/accuracy.md).
 constexpr double kRounding = 0x1p-113;
 constexpr double kFunction = 0x1p-100;
 // The estimate decides only when its bound is below this, far below the
@@ -43,14 +42,14 @@ std::optional<Quad> LogOfMagnitude(const Base& b, Quad exponent,
   const Decimal& less_one = b.magnitude_less_one;
   if (CompareMagnitudes(less_one, half) < 0 &&
       (CompareMagnitudes(less_one, next_to_one) < 0 ||
-       fabsq(exponent) > 4096)) {
+       QuadAbs(exponent) > 4096)) {
     if (!EstimableFrom(less_one)) return std::nullopt;
     // log1p's slope x / ((1 + x) log1p x) is at most 2.5 for |x| < 1/2.
     error = 2.5 * kRounding + kFunction;
-    return log1pq(ToQuad(less_one));
+    return QuadLog1p(ToQuad(less_one));
   }
   if (!EstimableFrom(b.magnitude)) return std::nullopt;
-  const Quad log = logq(ToQuad(b.magnitude));
+  const Quad log = QuadLog(ToQuad(b.magnitude));
   error = kRounding / std::fabs(static_cast<double>(log)) + kFunction;
   return log;
 }
@@ -66,8 +65,8 @@ Quad ExponentValue(const Exponent& e, double& error) {
   }
   const Quad reciprocal = 1 / n;
   if (e.whole) {
-    const Quad whole = roundq(reciprocal);
-    error = fabsq(whole) < ldexpq(1, 112) ? 0 : kRounding;
+    const Quad whole = QuadRound(reciprocal);
+    error = QuadAbs(whole) < QuadScaled(1, 112) ? 0 : kRounding;
     return whole;
   }
   error = 2.01 * kRounding;
@@ -83,8 +82,7 @@ struct Digits {
 
 // The value's first `count` significant digits, correctly rounded.
 Digits QuadDigits(Quad value, int count) {
-  char buffer[64];
-  quadmath_snprintf(buffer, sizeof buffer, "%.*Qe", count - 1, value);
+  const std::string buffer = QuadText(value, count);
   const std::string_view text(buffer);
   Digits number;
   number.negative = text.front() == '-';
@@ -100,6 +98,8 @@ Digits QuadDigits(Quad value, int count) {
 
 std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
                                      std::optional<Decimal>& tie) {
+  // Without functions known to keep the bound, every click is enclosed.
+  if constexpr (!kQuadFunctionsWithinBound) return std::nullopt;
   double exponent_error = 0, log_error = 0;
   const Quad exponent = ExponentValue(e, exponent_error);
   const std::optional<Quad> log = LogOfMagnitude(b, exponent, log_error);
@@ -119,18 +119,18 @@ std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
   double error;
   if (b.sign < 0 && e.odd) {
     // -(|b|^e + 1): the two terms add, nothing cancels.
-    growth = -(expq(t) + 1);
+    growth = -(QuadExp(t) + 1);
     error = std::fabs(t_double) * t_error + kFunction + kRounding;
   } else if (std::fabs(t_double) < 1.0 / 1024) {
     // expm1 keeps the digits of a small growth; its slope at t is about 1.
-    growth = expm1q(t);
+    growth = QuadExpm1(t);
     error = 1.01 * t_error + kFunction;
   } else {
     // e^t - 1, which cancels by at most e^t / |e^t - 1| <= 1025.
-    const Quad power = expq(t);
+    const Quad power = QuadExp(t);
     growth = power - 1;
     const double power_error = std::fabs(t_double) * t_error * 1.01 + kFunction;
-    error = power_error * static_cast<double>(power / fabsq(growth)) * 1.01 +
+    error = power_error * static_cast<double>(power / QuadAbs(growth)) * 1.01 +
             kRounding;
   }
   const Quad result = growth * 100;
@@ -140,10 +140,10 @@ std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
   // [lo, hi] holds the exact value, whose distance from `result` is below
   // `error` of it, even as computed in Quads here: their own rounding is
   // far within the 5 % spare.
-  const Quad margin = fabsq(result) * Quad(error);
+  const Quad margin = QuadAbs(result) * Quad(error);
   const Quad lo = result - margin, hi = result + margin;
-  const Quad beyond = ldexpq((1ULL << 54) - 1, 970);  // 2^1024 - 2^970
-  const Quad zero = ldexpq(1, -1075);
+  const Quad beyond = QuadScaled((1ULL << 54) - 1, 970);  // 2^1024 - 2^970
+  const Quad zero = QuadScaled(1, -1075);
   if (lo >= beyond || hi <= -beyond) return Shown{true, {}};
   if (!(hi < beyond && lo > -beyond)) return std::nullopt;
   if (lo >= -zero && hi <= zero) return Shown{};
