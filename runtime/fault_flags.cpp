@@ -3,18 +3,74 @@
 #include "runtime/run_time_error.h"
 
 namespace tasa {
+namespace {
 
-void ClearFaultFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
+#if defined(TASA_PROCESSOR_FAULT_FLAGS)
 
-void CheckFaultFlags() {
-  const int raised = std::fetestexcept(kFaults);
-  if (raised & FE_DIVBYZERO) throw RunTimeError(ErrorKind::DivisionByZero);
-  if (raised & FE_OVERFLOW) throw RunTimeError(ErrorKind::Overflow);
-  if (raised & FE_INVALID) throw RunTimeError(ErrorKind::InvalidOperation);
+constexpr struct {
+  Fault fault;
+  int flag;
+} kFlags[] = {{kDivisionByZero, FE_DIVBYZERO},
+              {kOverflow, FE_OVERFLOW},
+              {kInvalidOperation, FE_INVALID}};
+
+int FlagsOf(unsigned faults) {
+  int flags = 0;
+  for (const auto& [fault, flag] : kFlags) {
+    if (faults & fault) flags |= flag;
+  }
+  return flags;
+}
+void Clear(unsigned faults) { std::feclearexcept(FlagsOf(faults)); }
+void Raise(unsigned faults) { std::feraiseexcept(FlagsOf(faults)); }
+unsigned Raised() {
+  const int flags = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  unsigned faults = 0;
+  for (const auto& [fault, flag] : kFlags) {
+    if (flags & flag) faults |= fault;
+  }
+  return faults;
 }
 
-void RaiseOverflow() { std::feraiseexcept(FE_OVERFLOW); }
+#else
 
-void RaiseDivisionByZero() { std::feraiseexcept(FE_DIVBYZERO); }
+// The flags the processor does not keep: one set for the program's one
+// thread, as a processor has one for each.
+unsigned& Flags() {
+  static unsigned flags = 0;
+  return flags;
+}
+void Clear(unsigned faults) { Flags() &= ~faults; }
+void Raise(unsigned faults) { Flags() |= faults; }
+unsigned Raised() { return Flags(); }
+
+#endif
+
+}  // namespace
+
+void ClearFaultFlags() {
+#if defined(TASA_PROCESSOR_FAULT_FLAGS)
+  std::feclearexcept(FE_ALL_EXCEPT);
+#else
+  Clear(kDivisionByZero | kOverflow | kInvalidOperation);
+#endif
+}
+
+void CheckFaultFlags() {
+  const unsigned raised = Raised();
+  if (raised & kDivisionByZero) throw RunTimeError(ErrorKind::DivisionByZero);
+  if (raised & kOverflow) throw RunTimeError(ErrorKind::Overflow);
+  if (raised & kInvalidOperation) {
+    throw RunTimeError(ErrorKind::InvalidOperation);
+  }
+}
+
+void RaiseFaults(unsigned faults) { Raise(faults); }
+
+unsigned RaisedFaults() { return Raised(); }
+
+FaultFlagsKept::~FaultFlagsKept() {
+  if (const unsigned new_faults = Raised() & ~raised_) Clear(new_faults);
+}
 
 }  // namespace tasa

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -8,6 +7,7 @@
 #include "actions/form1_actions.h"
 #include "actions/rate_formulas.h"
 #include "actions/run_action.h"
+#include "runtime/fault_flags.h"
 #include "runtime/text_conversion.h"
 #include "support/fake_form.h"
 #include "support/raised.h"
@@ -35,10 +35,10 @@ TEST(RateFormulas, ComputeTheEffectiveRates) {
 }
 
 TEST(RateFormulas, IgnoreFaultsLeftBehindByEarlierWork) {
-  std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  RaiseFaults(kDivisionByZero | kOverflow | kInvalidOperation);
   EXPECT_EQ(ErrorRaisedBy([] { Computed(AnnualFromMonthly, "1", "12"); }),
             std::nullopt);
-  std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  RaiseFaults(kDivisionByZero | kOverflow | kInvalidOperation);
   EXPECT_EQ(ErrorRaisedBy([] { Computed(MonthlyFromAnnual, "12", "12"); }),
             std::nullopt);
 }
