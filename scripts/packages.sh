@@ -21,3 +21,6 @@ WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w
 # (scripts/runs-32-bit.sh).
 WINDOWS_TEST_PACKAGES=(wine wine64 openbox xdotool)
 WINE32_PACKAGES=(wine32:i386)
+# The core for other processors: 64-bit ARM Linux, run under qemu-user, and
+# WebAssembly, built with emscripten and run under node.
+OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)

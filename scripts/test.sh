@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds and runs every test, in five builds: Release (with the Debian
+# Builds and runs every test, in seven builds: Release (with the Debian
 # package); the same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
-# a bounded fuzz run; and the 32-bit and 64-bit Windows executables and
-# installers, driven under Wine.
+# a bounded fuzz run; the 32-bit and 64-bit Windows executables and
+# installers, driven under Wine; and the core for aarch64 under qemu-user and
+# for WebAssembly under node.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -11,7 +12,8 @@ as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 
 packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
-  "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}")
+  "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
+  "${OTHER_PROCESSOR_PACKAGES[@]}")
 runs_32_bit=no
 if bash scripts/runs-32-bit.sh; then
   runs_32_bit=yes
@@ -65,6 +67,18 @@ for target in i686:win32 x86_64:win64; do
   run_suite "build/${target##*:}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" \
     -DTASA_HOST_BUILD="$PWD/build/release" -DTASA_OTHER_MSI="$other_msi"
+done
+
+for target in aarch64-linux-gnu:aarch64:qemu-aarch64 wasm32-emscripten:wasm:node; do
+  IFS=: read -r toolchain tree runner <<<"$target"
+  echo "== The core for $toolchain, under $runner"
+  if ! command -v "$runner" >/dev/null; then
+    echo "The $toolchain core is not tested: $runner is missing."
+    continue
+  fi
+  run_suite "build/$tree" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/$toolchain.cmake" \
+    -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF -DTASA_HOST_BUILD="$PWD/build/release"
 done
 
 echo "== Reproducible builds"

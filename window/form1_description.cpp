@@ -47,7 +47,10 @@ std::vector<const ControlDescription*> FocusOrder(const FormDescription& form) {
   for (const ControlDescription& control : form.controls) {
     if (control.kind != ControlKind::Label) ordered.push_back(&control);
   }
-  std::ranges::sort(ordered, {}, &ControlDescription::tab_index);
+  std::sort(ordered.begin(), ordered.end(),
+            [](const ControlDescription* a, const ControlDescription* b) {
+              return a->tab_index < b->tab_index;
+            });
   return ordered;
 }
 
@@ -67,8 +70,10 @@ std::vector<int> SharedCaptionSizes(const FormDescription& form,
 
 const ControlDescription* LabelOf(const FormDescription& form,
                                   const ControlDescription& box) {
-  const auto label = std::ranges::find(form.controls, box.labelled_by,
-                                       &ControlDescription::name);
+  const auto label = std::find_if(form.controls.begin(), form.controls.end(),
+                                  [&box](const ControlDescription& c) {
+                                    return c.name == box.labelled_by;
+                                  });
   return box.labelled_by.empty() || label == form.controls.end() ? nullptr
                                                                  : &*label;
 }

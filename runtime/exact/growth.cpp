@@ -56,7 +56,10 @@ std::optional<Shown> ShownGrowth(const Base& b, const Exponent& e,
   }
   std::vector<Decimal> ruled_out;
   const auto is_exactly = [&](const Decimal& value) {
-    if (std::ranges::find(ruled_out, value) != ruled_out.end()) return false;
+    if (std::find(ruled_out.begin(), ruled_out.end(), value) !=
+        ruled_out.end()) {
+      return false;
+    }
     if (GrowthIsExactly(b, e, value)) return true;
     ruled_out.push_back(value);
     return false;
