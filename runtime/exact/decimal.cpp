@@ -104,7 +104,9 @@ Quad ToQuad(const Decimal& value) {
     return value.negative ? -magnitude : magnitude;
   }
   // Every boundary between two neighbouring Quads in the range of a double
-  // has at most about 900 significant digits. So 1200 digits and, for any
+  // has at most about 900 significant digits: it is an odd multiple of
+  // 2^-k for k up to 1075 + 113, whose digits are those of 5^k times a
+  // 114-bit number (docs/accuracy.md). So 1200 digits and, for any
   // beyond them (the last digit is never 0), a 1 in the 1201st place, stand
   // on the same side of every such boundary as all the digits do; and a
   // mebibyte of digits costs no more than 1200.

@@ -12,7 +12,7 @@ namespace {
 
 // A decimal number's count of digits and decimal places: what bounds the
 // size of the numerator and denominator of its fraction, both below
-// 2^(4 size).
+// 2^(4 size), as 10 < 2^4.
 std::int64_t Size(const Decimal& d) {
   return static_cast<std::int64_t>(d.digits.size()) +
          (d.exponent < 0 ? -d.exponent : d.exponent) + 1;
@@ -94,7 +94,9 @@ bool GrowthIsExactly(const Base& b, const Exponent& e, const Decimal& value) {
   // and |c| = w^p for a rational w, which is not 1 (|b| is not). Then w^k
   // has a numerator or a denominator of at least 2^k: |p| and q are at
   // most the bits of |c| and of |b|, and so are the numerator and the
-  // denominator of n. That bounds the digits of n and its decimal places.
+  // denominator of n. That bounds the digits of n and its decimal places:
+  // k places make a denominator of at least 2^k, and the digits are the
+  // numerator times 10^k over the denominator (docs/accuracy.md).
   const std::int64_t most_p = 4 * Size(c), most_q = 4 * Size(b.magnitude);
   const double most = static_cast<double>(std::max(most_p, most_q));
   const Decimal& n = e.periods;

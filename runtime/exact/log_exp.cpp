@@ -15,9 +15,12 @@ BigInt Fixed(const Dyadic& x, std::int64_t w, Toward toward) {
 Dyadic FromFixed(BigInt f, std::int64_t w) { return {std::move(f), -w}; }
 
 // Bounds on the sum over i >= 0 of v^i / (2i + 1), for v in [lo, hi] / 2^w
-// and 0 <= v <= 1/9. Every term is positive, so the lower bound rounds
-// each step down and the upper bound rounds it up; once a power is below
-// 16 units, the terms left add up to at most 16 v / (1 - v) <= 2.
+// and 0 <= v <= 1/8. Every term is positive, so the lower bound rounds
+// each step down and the upper bound rounds it up; once the power of the
+// last term added, v^k with k >= 1, is below 16 units, the terms left add
+// up to less than 16 v / ((1 - v) (2k + 3)) <= 16 / 35 of a unit, and 2
+// units cover them. (Ln2's v is 1/9 and a hair, from its third rounded up;
+// the other callers' v is at most 1/25. docs/accuracy.md.)
 Interval AtanhSeries(const BigInt& lo, const BigInt& hi, std::int64_t w) {
   const BigInt one = BigInt(1) << static_cast<unsigned>(w);
   BigInt sum_lo = one, sum_hi = one, power_lo = one, power_hi = one;

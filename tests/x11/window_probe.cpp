@@ -3,7 +3,11 @@
 // a screenshot of it as a PNG, then asks the window to close as a window
 // manager would and waits for the program to end.
 //
-//   window_probe [--title TEXT] [--screenshot FILE.png] -- PROGRAM [ARGS...]
+//   window_probe [--title TEXT] [--screenshot FILE.png] [--first COMMAND]
+//                -- PROGRAM [ARGS...]
+//
+// COMMAND, run by the shell once the window is painted and before the
+// screenshot, can use the window as a person would (xdotool, say).
 //
 // Prints one line:
 //   map_ms=M paint_ms=P width=W height=H exit=E maxrss_kb=R
@@ -22,6 +26,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -168,6 +173,7 @@ bool NextEvent(Display* display, XEvent& event, Clock::time_point deadline) {
 int main(int argc, char* argv[]) {
   std::string title;
   std::string screenshot;
+  std::string before_screenshot;
   int first = 1;
   for (; first < argc; ++first) {
     const std::string_view arg = argv[first];
@@ -179,10 +185,13 @@ int main(int argc, char* argv[]) {
       title = argv[++first];
     } else if (arg == "--screenshot" && first + 1 < argc) {
       screenshot = argv[++first];
+    } else if (arg == "--first" && first + 1 < argc) {
+      before_screenshot = argv[++first];
     } else {
       std::fprintf(
           stderr,
-          "usage: window_probe [--title T] [--screenshot F] -- PROGRAM...\n");
+          "usage: window_probe [--title T] [--screenshot F] [--first C] -- "
+          "PROGRAM...\n");
       return 2;
     }
   }
@@ -233,6 +242,11 @@ int main(int argc, char* argv[]) {
       window != None ? TitleOf(display.get(), window) : "";
 
   if (!screenshot.empty() && image) {
+    if (!before_screenshot.empty() &&
+        std::system(before_screenshot.c_str()) != 0) {
+      std::fprintf(stderr, "window_probe: %s failed\n",
+                   before_screenshot.c_str());
+    }
     usleep(200'000);  // let the first frame settle before the picture
     image = Grab(display.get(), window, attributes.width, attributes.height);
     if (!image || !WritePng(screenshot, image.get()))
