@@ -232,7 +232,7 @@ std::vector<IconFile> IconFiles(const Shapes& shapes) {
   std::vector<IconFile> files;
   files.push_back(
       {QStringLiteral("tasa-efectiva.svg"), Svg(shapes).toUtf8(), false});
-  for (const int size : {16, 32, 48, 256}) {
+  for (const int size : {16, 32, 48, 192, 256, 512}) {
     files.push_back({QStringLiteral("tasa-efectiva-%1.png").arg(size),
                      Png(Render(size, shapes)), true});
   }
