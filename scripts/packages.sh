@@ -24,3 +24,7 @@ WINE32_PACKAGES=(wine32:i386)
 # The core for other processors: 64-bit ARM Linux, run under qemu-user, and
 # WebAssembly, built with emscripten and run under node.
 OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)
+# The web page: built with emscripten (npm comes with Debian's nodejs or
+# beside it); tested in Debian's chromium, driven by npm's puppeteer-core.
+WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3)
+WEB_TEST_PACKAGES=(chromium)

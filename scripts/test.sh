@@ -2,8 +2,8 @@
 # Builds and runs every test, in seven builds: Release (with the Debian
 # package); the same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
 # a bounded fuzz run; the 32-bit and 64-bit Windows executables and
-# installers, driven under Wine; and the core for aarch64 under qemu-user and
-# for WebAssembly under node.
+# installers, driven under Wine; the core for aarch64 under qemu-user; and
+# the web page, its core in WebAssembly under node and the page in chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -13,7 +13,7 @@ as_root=()
 
 packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
   "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
-  "${OTHER_PROCESSOR_PACKAGES[@]}")
+  "${OTHER_PROCESSOR_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}")
 runs_32_bit=no
 if bash scripts/runs-32-bit.sh; then
   runs_32_bit=yes
@@ -69,14 +69,21 @@ for target in i686:win32 x86_64:win64; do
     -DTASA_HOST_BUILD="$PWD/build/release" -DTASA_OTHER_MSI="$other_msi"
 done
 
-for target in aarch64-linux-gnu:aarch64:qemu-aarch64 wasm32-emscripten:wasm:node; do
-  IFS=: read -r toolchain tree runner <<<"$target"
+# The web page's build holds the WebAssembly core, built small.
+for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release \
+    wasm32-emscripten:web:node:MinSizeRel; do
+  IFS=: read -r toolchain tree runner build_type <<<"$target"
   echo "== The core for $toolchain, under $runner"
   if ! command -v "$runner" >/dev/null; then
     echo "The $toolchain core is not tested: $runner is missing."
     continue
   fi
-  run_suite "build/$tree" -DCMAKE_BUILD_TYPE=Release \
+  if [[ $tree == web ]]; then
+    # puppeteer-core, which drives Debian's chromium and downloads none.
+    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error) ||
+      echo "The web page is not driven in chromium: npm could not install puppeteer-core."
+  fi
+  run_suite "build/$tree" -DCMAKE_BUILD_TYPE="$build_type" \
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/$toolchain.cmake" \
     -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF -DTASA_HOST_BUILD="$PWD/build/release"
 done

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the web page and serves it on 127.0.0.1 (port 8080, or the one
+# given) until interrupted.
+#   serve-web.sh [PORT]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build-web.sh
+exec node tests/web/serve.mjs build/web/site "${1:-8080}"

@@ -1,0 +1,357 @@
+// Drives the calculator's web page in Debian's chromium, headless, as a
+// person and a screen reader meet it: the layout against the window
+// description, names, tab order, the keys, the worked examples, each
+// error's dialog and focus, pastes, what a box shows of a number too long
+// for it (in pixels), the captions, a phone-sized screen, the service
+// worker and a reload offline, and a few hundred clicks typed in, against
+// the Linux build. Prints one line per check and "N passed, M failed".
+//   node page_test.mjs SITE_DIR LINUX_RATES_TABLE
+// Exits 77 (skipped) where chromium cannot be started.
+import {execFileSync} from 'node:child_process';
+import {existsSync, readFileSync} from 'node:fs';
+import {join} from 'node:path';
+import {createRequire} from 'node:module';
+import {serve} from './serve.mjs';
+
+const [site, linuxTable] = process.argv.slice(2);
+let puppeteer;
+try {
+  puppeteer = createRequire(import.meta.url)('puppeteer-core');
+} catch {
+  console.log('skipped: no puppeteer-core (npm ci in tests/web)');
+  process.exit(77);
+}
+const chromium = process.env.TASA_CHROMIUM ?? '/usr/bin/chromium';
+if (!existsSync(chromium)) {
+  console.log(`skipped: no chromium at ${chromium}`);
+  process.exit(77);
+}
+
+let passed = 0;
+let failed = 0;
+const check = (ok, what) => {
+  console.log(`${ok ? 'ok' : 'not ok'} - ${what}`);
+  ok ? ++passed : ++failed;
+};
+
+// The window description, as the page carries it: every control's place.
+const twips = {
+  Label3: [240, 360, 1695, 255], Text1: [2520, 360, 975, 285],
+  Label5_0: [3840, 360, 135, 255], Label2: [240, 960, 1815, 255],
+  Text2: [2520, 960, 975, 285], Label4: [240, 1680, 1815, 255],
+  Text3: [2520, 1680, 975, 285], Label5_1: [3840, 1680, 135, 255],
+  Command1: [240, 2760, 855, 375], Command2: [1560, 2760, 975, 375],
+  Command4: [3000, 2760, 975, 375],
+};
+const captions = {
+  Label3: 'Tasa Norvanta Anual', Label2: 'Periodos Capitalizacion',
+  Label4: 'Tasa Norvanta Mensual', Label5_0: '%', Label5_1: '%',
+  Command1: 'N.Anual', Command2: 'N.Mensual', Command4: 'Borrar',
+};
+const caption = '  www.tasa.example.org';
+
+const server = await serve(site);
+let browser;
+try {
+  browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update',
+      '--disable-sync'],
+  });
+} catch (error) {
+  console.log(`skipped: chromium does not start here (${error.message.split('\n')[0]})`);
+  await server.close();
+  process.exit(77);
+}
+
+// A page ready for a click: loaded, its controls in the accessibility tree.
+const open = async (width = 1024, height = 768) => {
+  const page = await browser.newPage();
+  page.on('pageerror', (error) => check(false, `no script error: ${error.message}`));
+  await page.setViewport({width, height});
+  await page.goto(server.url, {waitUntil: 'load'});
+  await page.waitForFunction(() => {
+    const form = document.getElementById('Form1');
+    return !form.classList.contains('loading');
+  });
+  return page;
+};
+const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+const setBoxes = (page, texts) => page.evaluate((texts) => {
+  for (const [id, text] of Object.entries(texts)) {
+    document.getElementById(id).value = text;
+  }
+}, texts);
+// The open error dialog's text, or null.
+const report = (page) => page.evaluate(() => {
+  const dialog = document.getElementById('report');
+  return dialog.open ? document.getElementById('report-text').textContent : null;
+});
+
+try {
+  const page = await open();
+
+  // The window: one form named by the caption, its controls at their twips.
+  check(await page.title() === caption.trim(), 'the document is titled by the caption');
+  const form = await page.$eval('#Form1', (element) => {
+    const box = element.getBoundingClientRect();
+    return {tag: element.tagName, x: box.x, y: box.y, width: box.width, height: box.height,
+      name: element.getAttribute('aria-label')};
+  });
+  check(form.tag === 'FORM' && form.width === 286 && form.height === 249 &&
+      form.name === caption, 'the client area is one form of 286 x 249 CSS px, named by the caption');
+  const places = await page.evaluate((ids) => ids.map((id) => {
+    const box = document.getElementById(id).getBoundingClientRect();
+    const origin = document.getElementById('Form1').getBoundingClientRect();
+    return [box.x - origin.x, box.y - origin.y, box.width, box.height];
+  }), Object.keys(twips));
+  const misplaced = Object.keys(twips).filter((id, i) =>
+    places[i].some((pixels, k) => Math.abs(pixels - twips[id][k] / 15) > 0.01));
+  check(misplaced.length === 0, `every control at its twips rectangle ${misplaced}`);
+  const shown = await page.evaluate((ids) => ids.map((id) =>
+    document.getElementById(id).textContent), Object.keys(captions));
+  check(Object.values(captions).every((text, i) => shown[i] === text),
+      'each caption is an element holding exactly it');
+  check(await page.evaluate(() => [...document.querySelectorAll('input.box:not(.twin)')]
+      .every((box) => box.type === 'text' && box.inputMode === 'decimal' &&
+          box.maxLength === -1 && box.value === ' ')),
+  'three text boxes, decimal keyboards, no length limit, one space each');
+  check(await page.evaluate(() => document.querySelectorAll('[accesskey]').length === 0),
+      'no access keys');
+
+  // What a screen reader meets.
+  const tree = await page.accessibility.snapshot({interestingOnly: true});
+  const nodes = [];
+  const walk = (node) => { nodes.push(node); (node.children ?? []).forEach(walk); };
+  walk(tree);
+  // Names as a screen reader hears them: white space collapsed and trimmed.
+const named = (role, name) => nodes.some((node) => node.role === role &&
+      (node.name ?? '').trim() === name);
+  check(named('form', caption.trim()), 'the form is named by the caption');
+  for (const [box, label] of [['Text1', 'Tasa Norvanta Anual'],
+    ['Text2', 'Periodos Capitalizacion'], ['Text3', 'Tasa Norvanta Mensual']]) {
+    check(named('textbox', label), `${box} is named "${label}"`);
+  }
+  for (const button of ['N.Anual', 'N.Mensual', 'Borrar']) {
+    check(named('button', button), `a button named "${button}"`);
+  }
+  check(nodes.filter((node) => node.role === 'textbox').length === 3,
+      'only the three boxes are text boxes (the twins are hidden from it)');
+
+  // Focus and keys.
+  check(await focused(page) === 'Command1', 'at load the focus is on N.Anual');
+  const order = [];
+  for (let i = 0; i < 5; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await focused(page));
+  }
+  check(order.join() === 'Command2,Command4,Text1,Text2,Text3',
+      `Tab visits N.Mensual, Borrar, then the boxes: ${order}`);
+
+  const clicks = [
+    // [key or button, boxes, the box written, what it shows]
+    ['Command1', {Text1: ' ', Text2: '12', Text3: '1'}, 'Text1', '12,682503013197'],
+    ['Command2', {Text1: '12', Text2: '12', Text3: ' '}, 'Text3', '0,948879293458297'],
+    ['Enter', {Text1: ' ', Text2: '12', Text3: '1'}, 'Text1', '12,682503013197'],
+    ['Space', {Text1: ' ', Text2: '12', Text3: '1'}, 'Text1', '12,682503013197'],
+    ['Command1', {Text1: ' ', Text2: '\t12\t', Text3: '1'}, 'Text1', '12,682503013197'],
+    ['Command1', {Text1: ' ', Text2: '12\u00A0', Text3: '\u22121'}, 'Text1', '-11,3615128283871'],
+    ['Command4', {Text1: '1', Text2: '2', Text3: '3'}, 'Text2', ''],
+  ];
+  for (const [how, boxes, written, expected] of clicks) {
+    await setBoxes(page, boxes);
+    if (how === 'Enter' || how === 'Space') {
+      await page.focus('#Command1');
+      await page.keyboard.press(how === 'Enter' ? 'Enter' : ' ');
+    } else {
+      await page.click(`#${how}`);
+    }
+    check(await value(page, written) === expected,
+        `${how} on ${JSON.stringify(boxes)} writes ${JSON.stringify(expected)} into ${written}`);
+  }
+
+  // Errors: the dialog, its keys, no box changed, and where the focus goes.
+  const errors = [
+    // [button, boxes, error, how it is closed, where the focus goes]
+    ['Command2', {Text1: '12', Text2: '0', Text3: '5'}, 11, 'Enter', 'Command2'],
+    ['Command2', {Text1: '-200', Text2: '2', Text3: '5'}, 5, 'Escape', 'Command2'],
+    ['Command1', {Text1: ' ', Text2: '1e308', Text3: '100'}, 6, 'Enter', 'Command1'],
+    ['Command1', {Text1: ' ', Text2: '12', Text3: 'doce'}, 13, 'Escape', 'Text3'],
+    ['Command2', {Text1: '1,2,3', Text2: '12', Text3: ' '}, 13, 'Enter', 'Text1'],
+  ];
+  for (const [button, boxes, number, key, focus] of errors) {
+    await setBoxes(page, boxes);
+    await page.focus(`#${button}`);
+    await page.keyboard.press('Enter');
+    const text = await report(page);
+    const buttons = await page.$$eval('#report button', (all) => all.map((b) => b.textContent));
+    check(text !== null && text.includes(`Error ${number}`) && buttons.join() === 'Aceptar',
+        `error ${number} shows a dialog in Spanish with one "Aceptar": ${JSON.stringify(text)}`);
+    await page.keyboard.press(key);
+    const after = await page.evaluate(() => ({
+      open: document.getElementById('report').open,
+      focus: document.activeElement.id,
+      selected: document.activeElement.selectionStart === 0 &&
+          document.activeElement.selectionEnd === document.activeElement.value.length,
+      texts: ['Text1', 'Text2', 'Text3'].map((id) => document.getElementById(id).value),
+    }));
+    if (process.env.TASA_DEBUG) console.log(JSON.stringify(after));
+    check(!after.open && after.focus === focus && (number !== 13 || after.selected) &&
+        after.texts.join('|') === Object.values(boxes).join('|'),
+    `${key} closes it, no box changed, the focus in ${focus}${number === 13 ? ', its text selected' : ''}`);
+  }
+  await setBoxes(page, {Text1: ' ', Text2: '12', Text3: '1'});
+  await page.click('#Command1');
+  check(await value(page, 'Text1') === '12,682503013197', 'after the errors the calculator carries on');
+
+  // Pastes keep the text around the caret and cut at the first line break.
+  const pastes = [
+    ['5\n6', 0, 0, '512'], ['5\r6', 1, 1, '152'], ['5\r\n6', 1, 2, '15'],
+    ['5\u00856', 0, 2, '5'], ['5\u20286', 2, 2, '125'], ['5\u20296', 0, 0, '512'],
+  ];
+  for (const [pasted, from, to, kept] of pastes) {
+    const result = await page.evaluate((pasted, from, to) => {
+      const box = document.getElementById('Text2');
+      box.value = '12';
+      box.focus();
+      box.setSelectionRange(from, to);
+      const data = new DataTransfer();
+      data.setData('text/plain', pasted);
+      box.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
+        cancelable: true}));
+      return box.value;
+    }, pasted, from, to);
+    check(result === kept, `a paste of ${JSON.stringify(pasted)} over ${from}-${to} of "12" keeps ${result}`);
+  }
+
+  // A number too long for its box, without the focus: shortened, in the
+  // box's own pixels, its text whole.
+  await setBoxes(page, {Text1: '0,01', Text2: '365', Text3: ' '});
+  await page.click('#Command2');
+  await page.focus('#Text1');
+  const long = await page.evaluate(() => {
+    const box = document.getElementById('Text3');
+    const twin = box.nextElementSibling;
+    return {value: box.value, shown: twin.hidden ? box.value : twin.value, title: box.title};
+  });
+  check(long.value === '2,73958942549507E-05' && long.title === long.value &&
+      /^2,7\d*E-05$/.test(long.shown) && long.shown !== long.value,
+  `0,01 % over 365 shows ${long.shown}, its text and tooltip whole`);
+  const pixels = async () => (await page.$('#Text3')).screenshot({encoding: 'base64'});
+  const shortened = await pixels();
+  await page.evaluate((text) => {
+    const box = document.getElementById('Text3');
+    box.value = text;
+    box.dispatchEvent(new Event('input'));
+  }, long.shown);
+  check(shortened === await pixels(), 'the box paints exactly what a box holding the shortened number paints');
+  await page.focus('#Text3');
+  check(await page.$eval('#Text3', (box) => box.nextElementSibling.hidden),
+      'with the focus the box shows its own text');
+
+  // Captions: each whole on one line; those that stand together at one size.
+  const sizes = await page.evaluate((ids) => ids.map((id) => {
+    const element = document.getElementById(id);
+    return [parseFloat(getComputedStyle(element).fontSize),
+      element.scrollWidth <= element.clientWidth, element.getClientRects().length];
+  }), Object.keys(captions));
+  const size = Object.fromEntries(Object.keys(captions).map((id, i) => [id, sizes[i][0]]));
+  check(sizes.every(([points, whole]) => points <= 8 * 96 / 72 + 0.01 && whole),
+      'every caption shows whole, at 8 points or less');
+  check(size.Label3 === size.Label2 && size.Label2 === size.Label4 &&
+      size.Label5_0 === size.Label5_1 && size.Command1 === size.Command2 &&
+      size.Command2 === size.Command4, 'captions that stand together share one size');
+
+  // The service worker keeps every file, and the page works offline.
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null ||
+      navigator.serviceWorker.ready.then(() => true), {timeout: 10000});
+  const kept = await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    const names = await caches.keys();
+    const cache = await caches.open(names[0]);
+    return (await cache.keys()).map((request) => new URL(request.url).pathname);
+  });
+  const files = ['/', '/index.html', '/tasa-core.js', '/tasa-core.wasm', '/page.js',
+    '/page.css', '/manifest.webmanifest', '/tasa-efectiva-192.png', '/tasa-efectiva-512.png'];
+  check(files.every((file) => kept.includes(file)), `the service worker keeps every file: ${kept}`);
+  await page.setOfflineMode(true);
+  await page.reload({waitUntil: 'load'});
+  await page.waitForFunction(() => !document.getElementById('Form1').classList.contains('loading'));
+  await setBoxes(page, {Text1: '12', Text2: '12', Text3: ' '});
+  await page.click('#Command2');
+  check(await value(page, 'Text3') === '0,948879293458297', 'with the network off it reloads and calculates');
+  await page.setOfflineMode(false);
+  const manifest = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8'));
+  const installable = await page.target().createCDPSession().then((session) =>
+    session.send('Page.getInstallabilityErrors').then((answer) => answer.installabilityErrors,
+        () => null));
+  check(manifest.lang === 'es' && manifest.name === 'Tasa Efectiva' &&
+      (installable === null || installable.length === 0),
+  `a Spanish manifest with the program's icons; installable: ${JSON.stringify(installable)}`);
+
+  // A few hundred clicks typed in, against the Linux build.
+  const generated = execFileSync(linuxTable, ['--generate', '3000', '7'], {encoding: 'utf8'})
+      .split('\n').filter((line) => line && line.length < 48).slice(0, 300);
+  const answers = execFileSync(linuxTable, {input: `${generated.join('\n')}\n`, encoding: 'utf8'})
+      .split('\n');
+  const typed = await open();
+  let same = 0;
+  for (const [i, line] of generated.entries()) {
+    const [action, rate, periods] = line.split('\t');
+    for (const [id, text] of [[action === 'A' ? 'Text3' : 'Text1', rate], ['Text2', periods]]) {
+      await typed.click(`#${id}`, {clickCount: 3});
+      await typed.keyboard.press('End');
+      await typed.keyboard.down('Shift');
+      await typed.keyboard.press('Home');
+      await typed.keyboard.up('Shift');
+      await typed.keyboard.press('Delete');
+      await typed.keyboard.type(text);
+    }
+    await typed.click(action === 'A' ? '#Command1' : '#Command2');
+    const error = await report(typed);
+    let shownAnswer;
+    if (error !== null) {
+      shownAnswer = `error ${/Error (\d+)/.exec(error)[1]}`;
+      await typed.keyboard.press('Escape');
+    } else {
+      shownAnswer = await value(typed, action === 'A' ? 'Text1' : 'Text3');
+    }
+    if (shownAnswer === answers[i]) {
+      ++same;
+    } else if (same + 10 > i) {
+      console.log(`# ${line}: the page shows ${shownAnswer}, Linux ${answers[i]}`);
+    }
+  }
+  check(same === generated.length, `${same} of ${generated.length} typed clicks show what Linux shows`);
+
+  // A phone-sized screen: the form scaled to the width, the layout kept.
+  const phone = await open(360, 640);
+  const scaled = await phone.evaluate((ids) => {
+    const form = document.getElementById('Form1').getBoundingClientRect();
+    return {
+      width: form.width,
+      scroll: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+      places: ids.map((id) => {
+        const box = document.getElementById(id).getBoundingClientRect();
+        return [(box.x - form.x) / form.width, (box.y - form.y) / form.height];
+      }),
+    };
+  }, Object.keys(twips));
+  check(scaled.width >= 0.9 * 360 && scaled.width <= 360 && scaled.scroll === 0,
+      `on 360 x 640 the form is ${scaled.width.toFixed(1)} px wide, no horizontal scrolling`);
+  check(Object.keys(twips).every((id, i) =>
+    Math.abs(scaled.places[i][0] - twips[id][0] / 4290) < 0.005 &&
+      Math.abs(scaled.places[i][1] - twips[id][1] / 3735) < 0.005),
+  'every control where the twips put it, scaled');
+  await setBoxes(phone, {Text1: ' ', Text2: '12', Text3: '1'});
+  await phone.click('#Command1');
+  check(await value(phone, 'Text1') === '12,682503013197', 'a click on the phone-sized page');
+} finally {
+  await browser.close();
+  server.close();
+}
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed === 0 ? 0 : 1);

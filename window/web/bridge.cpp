@@ -1,0 +1,66 @@
+// What the page calls: the core compiled to WebAssembly, one window of it.
+// Texts come and go as UTF-8 in the module's memory; a returned text stays
+// valid until the next call.
+#include <emscripten.h>
+
+#include <string>
+
+#include "window/web/web_form1.h"
+
+namespace {
+
+tasa::WebForm1& Page() {
+  static tasa::WebForm1 form;  // the page's one window
+  return form;
+}
+
+const char* Kept(std::string text) {
+  static std::string kept;
+  kept = std::move(text);
+  return kept.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// The text of the box at control `index`.
+EMSCRIPTEN_KEEPALIVE const char* tasa_box_text(int index) {
+  tasa::TextBox* box = Page().BoxAt(index);
+  std::string text;
+  if (box != nullptr) box->ReadText(text);
+  return Kept(std::move(text));
+}
+
+EMSCRIPTEN_KEEPALIVE void tasa_set_box_text(int index, const char* text,
+                                            int length) {
+  if (tasa::TextBox* box = Page().BoxAt(index)) {
+    box->WriteText(std::string_view(text, static_cast<std::size_t>(length)));
+  }
+}
+
+// Runs the click of control `index`: -1, or after error 13 the control
+// index of the box whose text is not a number.
+EMSCRIPTEN_KEEPALIVE int tasa_click(int index) { return Page().Click(index); }
+
+EMSCRIPTEN_KEEPALIVE int tasa_box_written(int index) {
+  return Page().Written(index) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tasa_error_number() { return Page().error_number(); }
+
+EMSCRIPTEN_KEEPALIVE const char* tasa_error_text() {
+  return Kept(Page().error_text());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tasa_shown_without_focus(int index) {
+  return Kept(Page().ShownWithoutFocus(index));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tasa_tooltip(int index) {
+  return Kept(Page().Tooltip(index));
+}
+
+EMSCRIPTEN_KEEPALIVE void tasa_fit_captions() { Page().FitCaptions(); }
+
+}  // extern "C"

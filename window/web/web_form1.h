@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "actions/form.h"
+#include "runtime/error_report.h"
+#include "window/form1_description.h"
+
+namespace tasa {
+
+// The main window as a web page (page_maker.cpp writes it from the window
+// description, one element for each control, reached here by the control's
+// place in the description). The page hands the boxes' texts over before a
+// click and takes them back after it; measuring text is the page's, asked
+// for through the functions of page_calls.h.
+class WebForm1 final : public Form {
+ public:
+  explicit WebForm1(const FormDescription& description = Form1Description());
+
+  TextBox& Box(BoxName name) override;
+  // The box of the control at `index` of the description, or nothing.
+  TextBox* BoxAt(int index);
+
+  // Runs the click of the control at `index`. Where it stopped at a box
+  // whose text is not a number, that box's control index; else -1.
+  int Click(int index);
+  // The error the last click showed: its number (0 for none) and report.
+  int error_number() const { return report_.number; }
+  const std::string& error_text() const { return report_.text; }
+
+  // Whether the last click wrote the box at `index`.
+  bool Written(int index);
+  // What the box at `index` shows while it has no focus, where that is not
+  // its own text; else "".
+  std::string ShownWithoutFocus(int index);
+  // The box's tooltip: its text, cut after kLongestTooltip characters,
+  // where it does not fit; else "".
+  std::string Tooltip(int index);
+  // Gives each caption the largest size, in half points from 8 points
+  // down, at which it and the captions that stand with it show whole.
+  void FitCaptions();
+
+ private:
+  class MemoryBox final : public TextBox {
+   public:
+    BoxStatus ReadText(std::string& text) const override;
+    BoxStatus WriteText(std::string_view text) override;
+    std::string text = " ";
+    bool written = false;
+  };
+  struct Report final : ErrorReport {
+    void Show(const RunTimeError& error) override;
+    int number = 0;
+    std::string text;
+  };
+
+  const FormDescription& description_;
+  std::array<MemoryBox, 3> boxes_;
+  Report report_;
+};
+
+}  // namespace tasa
