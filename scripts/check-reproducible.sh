@@ -2,7 +2,8 @@
 # Builds what is shipped a second time, from a fresh clone of this commit
 # in another folder (other paths, other file times, another time of day),
 # and compares it byte for byte with what the builds in build/ made: the
-# Debian package, both Windows executables and both installers.
+# Debian package, both Windows executables and both installers, and the web
+# page's zip.
 #   check-reproducible.sh    (after scripts/test.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,13 @@ again=$(mktemp -d /tmp/tasa-again.XXXXXX)
 trap 'rm -rf "$again"' EXIT
 git clone -q . "$again/source"
 
-# The first build's Debian package, from its tree.
+# The first build's Debian package, from its tree, and its web page's zip.
 cpack --config build/release/CPackConfig.cmake -B "$again/first" >/dev/null
+web=no
+if [[ -f build/web/CMakeCache.txt ]]; then
+  web=yes
+  cmake --build build/web --target web_zip >/dev/null
+fi
 
 cd "$again/source"
 cmake -S . -B build/app -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF \
@@ -25,6 +31,12 @@ for target in i686:win32 x86_64:win64; do
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" >/dev/null
   cmake --build "build/${target##*:}" --parallel "$jobs" --target installer >/dev/null
 done
+if [[ $web == yes ]]; then
+  cmake -S . -B build/web -DCMAKE_BUILD_TYPE=MinSizeRel -DTASA_BUILD_TESTS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/wasm32-emscripten.cmake \
+    -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF >/dev/null
+  cmake --build build/web --parallel "$jobs" --target web_zip >/dev/null
+fi
 cd - >/dev/null
 
 status=0
@@ -44,4 +56,8 @@ for tree in win32 win64; do
     same "$msi" "$again/source/$msi"
   done
 done
+if [[ $web == yes ]]; then
+  zip=$(cd build/web && ls tasa-efectiva-web-*.zip)
+  same "build/web/$zip" "$again/source/build/web/$zip"
+fi
 exit $status

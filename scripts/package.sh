@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds every package into build/packages/: the Debian package, and the
-# Windows installers for the 64-bit and the 32-bit executable.
+# Builds every package into build/packages/: the Debian package, the
+# Windows installers for the 64-bit and the 32-bit executable, and the web
+# page as a zip of its site.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -24,4 +25,8 @@ for target in x86_64:win64 i686:win32; do
   cmake --build "$build" --parallel "$jobs" --target installer
   cp "$build"/window/win32/installer/TasaEfectiva-*.msi "$out"/
 done
+
+bash scripts/build-web.sh
+cmake --build build/web --target web_zip
+cp build/web/tasa-efectiva-web-*.zip "$out"/
 ls -l "$out"
