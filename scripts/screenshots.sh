@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Remakes the README's pictures of the desktop windows: each window as a
-# person leaves it after typing 0,01 % a year over 365 periods and pressing
-# N.Mensual, on an X display of its own. After
-# scripts/test.sh, which builds the programs and the Wine prefixes.
+# Remakes the README's pictures: each window as a person leaves it after
+# typing 0,01 % a year over 365 periods and pressing N.Mensual, the desktop
+# windows on an X display of their own, the web page in headless chromium
+# on a desktop and on a phone-sized screen. After scripts/test.sh, which
+# builds the programs, the Wine prefixes and the page.
 #   screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,3 +35,4 @@ for dpi in 96 144; do
     build/win64/window/win32/TasaEfectiva.exe
   WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -w
 done
+node tests/web/screenshots.mjs build/web/site docs
