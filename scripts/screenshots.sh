@@ -35,4 +35,4 @@ for dpi in 96 144; do
     build/win64/window/win32/TasaEfectiva.exe
   WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -w
 done
-node tests/web/screenshots.mjs build/web/site docs
+node scripts/web/screenshots.mjs build/web/site docs

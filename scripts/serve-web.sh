@@ -5,4 +5,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-web.sh
-exec node tests/web/serve.mjs build/web/site "${1:-8080}"
+exec node scripts/web/serve.mjs build/web/site "${1:-8080}"

@@ -80,7 +80,7 @@ for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release \
   fi
   if [[ $tree == web ]]; then
     # puppeteer-core, which drives Debian's chromium and downloads none.
-    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error) ||
+    (cd scripts/web && npm ci --no-audit --no-fund --loglevel=error) ||
       echo "The web page is not driven in chromium: npm could not install puppeteer-core."
   fi
   run_suite "build/$tree" -DCMAKE_BUILD_TYPE="$build_type" \

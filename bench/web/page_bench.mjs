@@ -3,16 +3,16 @@
 // the time from navigation to ready for a click (the load event, and the
 // core loaded), as a ratio; a click's median inside the page; and what the
 // page loads, gzipped.
-//   node page_bench.mjs SITE_DIR [RUNS]      (tests/web's npm packages)
+//   node page_bench.mjs SITE_DIR [RUNS]      (scripts/web's npm packages: npm ci there)
 import {mkdtemp, readFile, writeFile, cp} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
-const require = createRequire(new URL('../../tests/web/', import.meta.url));
+const require = createRequire(new URL('../../scripts/web/', import.meta.url));
 const puppeteer = require('puppeteer-core');
-const {serve} = await import('../../tests/web/serve.mjs');
+const {serve} = await import('../../scripts/web/serve.mjs');
 
 const [site, runs = '25'] = process.argv.slice(2);
 // The bare page: the same document and style, no script, nothing hidden.

@@ -11,14 +11,14 @@ import {execFileSync} from 'node:child_process';
 import {existsSync, readFileSync} from 'node:fs';
 import {join} from 'node:path';
 import {createRequire} from 'node:module';
-import {serve} from './serve.mjs';
+import {serve} from '../../scripts/web/serve.mjs';
 
 const [site, linuxTable] = process.argv.slice(2);
 let puppeteer;
 try {
-  puppeteer = createRequire(import.meta.url)('puppeteer-core');
+  puppeteer = createRequire(new URL('../../scripts/web/', import.meta.url))('puppeteer-core');
 } catch {
-  console.log('skipped: no puppeteer-core (npm ci in tests/web)');
+  console.log('skipped: no puppeteer-core (npm ci in scripts/web)');
   process.exit(77);
 }
 const chromium = process.env.TASA_CHROMIUM ?? '/usr/bin/chromium';
@@ -34,20 +34,19 @@ const check = (ok, what) => {
   ok ? ++passed : ++failed;
 };
 
-// The window description, as the page carries it: every control's place.
-const twips = {
-  Label3: [240, 360, 1695, 255], Text1: [2520, 360, 975, 285],
-  Label5_0: [3840, 360, 135, 255], Label2: [240, 960, 1815, 255],
-  Text2: [2520, 960, 975, 285], Label4: [240, 1680, 1815, 255],
-  Text3: [2520, 1680, 975, 285], Label5_1: [3840, 1680, 135, 255],
-  Command1: [240, 2760, 855, 375], Command2: [1560, 2760, 975, 375],
-  Command4: [3000, 2760, 975, 375],
+// The window description, as the page carries it: each control's twips
+// rectangle, and the caption of labels and buttons.
+const controls = {
+  Label3: [240, 360, 1695, 255, 'Tasa Norvanta Anual'], Text1: [2520, 360, 975, 285],
+  Label5_0: [3840, 360, 135, 255, '%'], Label2: [240, 960, 1815, 255, 'Periodos Capitalizacion'],
+  Text2: [2520, 960, 975, 285], Label4: [240, 1680, 1815, 255, 'Tasa Norvanta Mensual'],
+  Text3: [2520, 1680, 975, 285], Label5_1: [3840, 1680, 135, 255, '%'],
+  Command1: [240, 2760, 855, 375, 'N.Anual'], Command2: [1560, 2760, 975, 375, 'N.Mensual'],
+  Command4: [3000, 2760, 975, 375, 'Borrar'],
 };
-const captions = {
-  Label3: 'Tasa Norvanta Anual', Label2: 'Periodos Capitalizacion',
-  Label4: 'Tasa Norvanta Mensual', Label5_0: '%', Label5_1: '%',
-  Command1: 'N.Anual', Command2: 'N.Mensual', Command4: 'Borrar',
-};
+const ids = Object.keys(controls);
+const captions = Object.fromEntries(ids.filter((id) => controls[id][4])
+    .map((id) => [id, controls[id][4]]));
 const caption = '  www.tasa.example.org';
 
 const server = await serve(site);
@@ -85,6 +84,12 @@ const setBoxes = (page, texts) => page.evaluate((texts) => {
     document.getElementById(id).value = text;
   }
 }, texts);
+// Each control's rectangle in the form, in CSS pixels.
+const placesIn = (page) => page.evaluate((ids) => ids.map((id) => {
+  const box = document.getElementById(id).getBoundingClientRect();
+  const origin = document.getElementById('Form1').getBoundingClientRect();
+  return [box.x - origin.x, box.y - origin.y, box.width, box.height];
+}), ids);
 // The open error dialog's text, or null.
 const report = (page) => page.evaluate(() => {
   const dialog = document.getElementById('report');
@@ -103,14 +108,10 @@ try {
   });
   check(form.tag === 'FORM' && form.width === 286 && form.height === 249 &&
       form.name === caption, 'the client area is one form of 286 x 249 CSS px, named by the caption');
-  const places = await page.evaluate((ids) => ids.map((id) => {
-    const box = document.getElementById(id).getBoundingClientRect();
-    const origin = document.getElementById('Form1').getBoundingClientRect();
-    return [box.x - origin.x, box.y - origin.y, box.width, box.height];
-  }), Object.keys(twips));
-  const misplaced = Object.keys(twips).filter((id, i) =>
-    places[i].some((pixels, k) => Math.abs(pixels - twips[id][k] / 15) > 0.01));
-  check(misplaced.length === 0, `every control at its twips rectangle ${misplaced}`);
+  const at = await placesIn(page);
+  check(ids.every((id, i) => at[i].every((pixels, k) =>
+    Math.abs(pixels - controls[id][k] / 15) < 0.01)),
+  'every control at its twips rectangle');
   const shown = await page.evaluate((ids) => ids.map((id) =>
     document.getElementById(id).textContent), Object.keys(captions));
   check(Object.values(captions).every((text, i) => shown[i] === text),
@@ -198,7 +199,6 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
           document.activeElement.selectionEnd === document.activeElement.value.length,
       texts: ['Text1', 'Text2', 'Text3'].map((id) => document.getElementById(id).value),
     }));
-    if (process.env.TASA_DEBUG) console.log(JSON.stringify(after));
     check(!after.open && after.focus === focus && (number !== 13 || after.selected) &&
         after.texts.join('|') === Object.values(boxes).join('|'),
     `${key} closes it, no box changed, the focus in ${focus}${number === 13 ? ', its text selected' : ''}`);
@@ -302,11 +302,7 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
   for (const [i, line] of generated.entries()) {
     const [action, rate, periods] = line.split('\t');
     for (const [id, text] of [[action === 'A' ? 'Text3' : 'Text1', rate], ['Text2', periods]]) {
-      await typed.click(`#${id}`, {clickCount: 3});
-      await typed.keyboard.press('End');
-      await typed.keyboard.down('Shift');
-      await typed.keyboard.press('Home');
-      await typed.keyboard.up('Shift');
+      await typed.click(`#${id}`, {clickCount: 3});  // selects the box's text
       await typed.keyboard.press('Delete');
       await typed.keyboard.type(text);
     }
@@ -329,23 +325,17 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
 
   // A phone-sized screen: the form scaled to the width, the layout kept.
   const phone = await open(360, 640);
-  const scaled = await phone.evaluate((ids) => {
-    const form = document.getElementById('Form1').getBoundingClientRect();
-    return {
-      width: form.width,
-      scroll: document.documentElement.scrollWidth - document.documentElement.clientWidth,
-      places: ids.map((id) => {
-        const box = document.getElementById(id).getBoundingClientRect();
-        return [(box.x - form.x) / form.width, (box.y - form.y) / form.height];
-      }),
-    };
-  }, Object.keys(twips));
+  const scaled = await phone.evaluate(() => ({
+    width: document.getElementById('Form1').getBoundingClientRect().width,
+    scroll: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+  }));
   check(scaled.width >= 0.9 * 360 && scaled.width <= 360 && scaled.scroll === 0,
       `on 360 x 640 the form is ${scaled.width.toFixed(1)} px wide, no horizontal scrolling`);
-  check(Object.keys(twips).every((id, i) =>
-    Math.abs(scaled.places[i][0] - twips[id][0] / 4290) < 0.005 &&
-      Math.abs(scaled.places[i][1] - twips[id][1] / 3735) < 0.005),
-  'every control where the twips put it, scaled');
+  const k = scaled.width / 286;
+  const phoneAt = await placesIn(phone);
+  check(ids.every((id, i) => phoneAt[i].every((pixels, j) =>
+    Math.abs(pixels - controls[id][j] / 15 * k) < 0.1)),
+  'every control where the twips put it, scaled (to a tenth of a pixel)');
   await setBoxes(phone, {Text1: ' ', Text2: '12', Text3: '1'});
   await phone.click('#Command1');
   check(await value(phone, 'Text1') === '12,682503013197', 'a click on the phone-sized page');
