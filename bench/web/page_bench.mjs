@@ -5,14 +5,11 @@
 // page loads, gzipped.
 //   node page_bench.mjs SITE_DIR [RUNS]      (scripts/web's npm packages: npm ci there)
 import {mkdtemp, readFile, writeFile, cp} from 'node:fs/promises';
-import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
-
-const require = createRequire(new URL('../../scripts/web/', import.meta.url));
-const puppeteer = require('puppeteer-core');
-const {serve} = await import('../../scripts/web/serve.mjs');
+import {launch, openReady} from '../../scripts/web/browser.mjs';
+import {serve} from '../../scripts/web/serve.mjs';
 
 const [site, runs = '25'] = process.argv.slice(2);
 // The bare page: the same document and style, no script, nothing hidden.
@@ -23,18 +20,12 @@ await writeFile(join(copy, 'bare.html'), page.replace(/<script[^>]*><\/script>\n
     .replace(' class="loading"', '').replace('<link rel="manifest" href="manifest.webmanifest">\n', ''));
 
 const server = await serve(copy);
-const browser = await puppeteer.launch({
-  executablePath: process.env.TASA_CHROMIUM ?? '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const browser = await launch();
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 const readyIn = async (path) => {
   const context = await browser.createBrowserContext();
-  const tab = await context.newPage();
-  await tab.goto(server.url + path, {waitUntil: 'load'});
-  await tab.waitForFunction(() => !document.getElementById('Form1').classList.contains('loading'));
+  const tab = await openReady(context, server.url + path);
   const ms = await tab.evaluate(() => {
     const load = performance.getEntriesByType('navigation')[0].loadEventEnd;
     const ready = performance.getEntriesByName('tasa-ready')[0];
@@ -54,9 +45,7 @@ for (let i = 0; i < Number(runs) + 1; ++i) {
   }
 }
 
-const tab = await browser.newPage();
-await tab.goto(server.url, {waitUntil: 'load'});
-await tab.waitForFunction(() => !document.getElementById('Form1').classList.contains('loading'));
+const tab = await openReady(browser, server.url);
 // Runs of 200 clicks, each run's time over its clicks: a browser's clock
 // is coarser than a click.
 const clicks = await tab.evaluate(() => {

@@ -10,18 +10,14 @@
 import {execFileSync} from 'node:child_process';
 import {existsSync, readFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {createRequire} from 'node:module';
+import {chromium, launch, openReady} from '../../scripts/web/browser.mjs';
 import {serve} from '../../scripts/web/serve.mjs';
 
 const [site, linuxTable] = process.argv.slice(2);
-let puppeteer;
-try {
-  puppeteer = createRequire(new URL('../../scripts/web/', import.meta.url))('puppeteer-core');
-} catch {
+if (!existsSync(new URL('../../scripts/web/node_modules/puppeteer-core', import.meta.url))) {
   console.log('skipped: no puppeteer-core (npm ci in scripts/web)');
   process.exit(77);
 }
-const chromium = process.env.TASA_CHROMIUM ?? '/usr/bin/chromium';
 if (!existsSync(chromium)) {
   console.log(`skipped: no chromium at ${chromium}`);
   process.exit(77);
@@ -52,29 +48,15 @@ const caption = '  www.tasa.example.org';
 const server = await serve(site);
 let browser;
 try {
-  browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update',
-      '--disable-sync'],
-  });
+  browser = await launch();
 } catch (error) {
   console.log(`skipped: chromium does not start here (${error.message.split('\n')[0]})`);
   await server.close();
   process.exit(77);
 }
-
-// A page ready for a click: loaded, its controls in the accessibility tree.
 const open = async (width = 1024, height = 768) => {
-  const page = await browser.newPage();
+  const page = await openReady(browser, server.url, {width, height});
   page.on('pageerror', (error) => check(false, `no script error: ${error.message}`));
-  await page.setViewport({width, height});
-  await page.goto(server.url, {waitUntil: 'load'});
-  await page.waitForFunction(() => {
-    const form = document.getElementById('Form1');
-    return !form.classList.contains('loading');
-  });
   return page;
 };
 const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);
