@@ -37,11 +37,13 @@ WebForm1::WebForm1(const FormDescription& description)
 
 TextBox& WebForm1::Box(BoxName name) { return boxes_[static_cast<int>(name)]; }
 
-TextBox* WebForm1::BoxAt(int index) {
+TextBox* WebForm1::BoxAt(int index) { return MemoryBoxAt(index); }
+
+WebForm1::MemoryBox* WebForm1::MemoryBoxAt(int index) {
   if (index < 0 || index >= static_cast<int>(description_.controls.size()))
     return nullptr;
   const auto& box = description_.controls[static_cast<std::size_t>(index)].box;
-  return box ? &Box(*box) : nullptr;
+  return box ? &boxes_[static_cast<int>(*box)] : nullptr;
 }
 
 int WebForm1::Click(int index) {
@@ -62,12 +64,12 @@ int WebForm1::Click(int index) {
 }
 
 bool WebForm1::Written(int index) {
-  const auto* box = static_cast<MemoryBox*>(BoxAt(index));
+  const MemoryBox* box = MemoryBoxAt(index);
   return box != nullptr && box->written;
 }
 
 std::string WebForm1::ShownWithoutFocus(int index) {
-  const auto* box = static_cast<MemoryBox*>(BoxAt(index));
+  const MemoryBox* box = MemoryBoxAt(index);
   if (box == nullptr) return {};
   std::string shown =
       tasa::ShownWithoutFocus(box->text, [index](std::string_view candidate) {
@@ -77,7 +79,7 @@ std::string WebForm1::ShownWithoutFocus(int index) {
 }
 
 std::string WebForm1::Tooltip(int index) {
-  const auto* box = static_cast<MemoryBox*>(BoxAt(index));
+  const MemoryBox* box = MemoryBoxAt(index);
   if (box == nullptr ||
       (box->text.size() <= kLongestMeasured && PageBoxFits(index, box->text))) {
     return {};

@@ -55,6 +55,8 @@ class WebForm1 final : public Form {
     std::string text;
   };
 
+  MemoryBox* MemoryBoxAt(int index);
+
   const FormDescription& description_;
   std::array<MemoryBox, 3> boxes_;
   Report report_;
