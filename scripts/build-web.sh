@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/source-date.sh
 bash scripts/install-packages.sh "${WEB_BUILD_PACKAGES[@]}"
-cmake -S . -B build/web -DCMAKE_BUILD_TYPE=MinSizeRel \
+cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/wasm32-emscripten.cmake \
   -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF >/dev/null
 cmake --build build/web --parallel "$(nproc)" --target web_site

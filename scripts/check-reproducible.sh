@@ -32,7 +32,7 @@ for target in i686:win32 x86_64:win64; do
   cmake --build "build/${target##*:}" --parallel "$jobs" --target installer >/dev/null
 done
 if [[ $web == yes ]]; then
-  cmake -S . -B build/web -DCMAKE_BUILD_TYPE=MinSizeRel -DTASA_BUILD_TESTS=OFF \
+  cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF \
     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/wasm32-emscripten.cmake \
     -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF >/dev/null
   cmake --build build/web --parallel "$jobs" --target web_zip >/dev/null
