@@ -68,6 +68,22 @@ std::vector<int> SharedCaptionSizes(const FormDescription& form,
   return shared;
 }
 
+std::vector<int> FittedCaptionSizes(
+    const FormDescription& form,
+    const std::function<bool(const ControlDescription&, int)>& fits) {
+  std::vector<int> alone;
+  for (const ControlDescription& control : form.controls) {
+    int half_points = kDialogHalfPoints;
+    if (control.kind != ControlKind::TextBox) {
+      while (half_points > kSmallestHalfPoints && !fits(control, half_points)) {
+        --half_points;
+      }
+    }
+    alone.push_back(half_points);
+  }
+  return SharedCaptionSizes(form, alone);
+}
+
 const ControlDescription* LabelOf(const FormDescription& form,
                                   const ControlDescription& box) {
   const auto label = std::find_if(form.controls.begin(), form.controls.end(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -59,6 +60,20 @@ std::vector<const ControlDescription*> FocusOrder(const FormDescription& form);
 // `alone` holds one size for each control of `form`, in order.
 std::vector<int> SharedCaptionSizes(const FormDescription& form,
                                     const std::vector<int>& alone);
+
+// The layout was drawn for the classic 8-point dialog font; a caption that
+// would not show whole in it gets a smaller one, in half points down to 6.
+constexpr int kDialogHalfPoints = 16;
+constexpr int kSmallestHalfPoints = 12;
+
+// The size, in half points, each control of `form` shows its caption at:
+// for each alone the largest from kDialogHalfPoints down at which `fits`
+// says it shows whole (boxes keep kDialogHalfPoints), then shared as
+// SharedCaptionSizes shares them.
+std::vector<int> FittedCaptionSizes(
+    const FormDescription& form,
+    const std::function<bool(const ControlDescription&, int half_points)>&
+        fits);
 
 // The label that names a box, if any.
 const ControlDescription* LabelOf(const FormDescription& form,

@@ -7,14 +7,6 @@
 #include "window/web/page_calls.h"
 
 namespace tasa {
-namespace {
-
-// The layout was drawn for the 8-point dialog font; a caption that would
-// not show whole in it gets a smaller one, in half points down to 6.
-constexpr int kDialogHalfPoints = 16;
-constexpr int kSmallestHalfPoints = 12;
-
-}  // namespace
 
 BoxStatus WebForm1::MemoryBox::ReadText(std::string& text) const {
   text = this->text;
@@ -96,18 +88,13 @@ std::string WebForm1::Tooltip(int index) {
 }
 
 void WebForm1::FitCaptions() {
-  std::vector<int> alone;
-  for (std::size_t i = 0; i < description_.controls.size(); ++i) {
-    int half_points = kDialogHalfPoints;
-    if (description_.controls[i].kind != ControlKind::TextBox) {
-      while (half_points > kSmallestHalfPoints &&
-             !PageCaptionFits(static_cast<int>(i), half_points)) {
-        --half_points;
-      }
-    }
-    alone.push_back(half_points);
-  }
-  const std::vector<int> shared = SharedCaptionSizes(description_, alone);
+  const auto index = [this](const ControlDescription& control) {
+    return static_cast<int>(&control - description_.controls.data());
+  };
+  const std::vector<int> shared = FittedCaptionSizes(
+      description_, [&index](const ControlDescription& control, int size) {
+        return PageCaptionFits(index(control), size);
+      });
   for (std::size_t i = 0; i < shared.size(); ++i) {
     PageSetCaptionSize(static_cast<int>(i), shared[i]);
   }

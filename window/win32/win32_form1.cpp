@@ -21,12 +21,6 @@ constexpr DWORD kFrameStyle =
 // program's original three images.
 constexpr int kShellIcon = 2;
 
-// The layout was drawn for the classic 8-point dialog font: it is made at
-// that size for the window's DPI, and a caption that would not show whole
-// in it gets a smaller one, in half points down to 6.
-constexpr int kDialogHalfPoints = 16;
-constexpr int kSmallestHalfPoints = 12;
-
 const wchar_t* ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
@@ -249,18 +243,6 @@ HFONT Win32Form1::MakeFont(int half_points, UINT dpi) {
   return font.get();
 }
 
-// The dialog size, or for a caption that does not show whole in it, the
-// largest size, in half points, that it does.
-int Win32Form1::HalfPointsAlone(const ControlDescription& control, UINT dpi) {
-  int half_points = kDialogHalfPoints;
-  if (control.kind == ControlKind::TextBox) return half_points;
-  while (half_points > kSmallestHalfPoints &&
-         !CaptionFits(control, MakeFont(half_points, dpi), dpi)) {
-    --half_points;
-  }
-  return half_points;
-}
-
 // Places the window's client area and every control at `dpi`, each in its
 // font for that DPI, and gives the window its icons in the sizes of `dpi`.
 void Win32Form1::LayOut(UINT dpi) {
@@ -272,11 +254,10 @@ void Win32Form1::LayOut(UINT dpi) {
   fonts_.clear();
   // Each caption at the largest size at which it, and every caption that
   // stands with it, shows whole.
-  std::vector<int> alone;
-  for (const ControlDescription& control : description_.controls) {
-    alone.push_back(HalfPointsAlone(control, dpi));
-  }
-  const std::vector<int> half_points = SharedCaptionSizes(description_, alone);
+  const std::vector<int> half_points = FittedCaptionSizes(
+      description_, [this, dpi](const ControlDescription& control, int size) {
+        return CaptionFits(control, MakeFont(size, dpi), dpi);
+      });
   for (const auto& [control, hwnd] : controls_) {
     MoveWindow(hwnd, pixels(control->left), pixels(control->top),
                pixels(control->width), pixels(control->height), TRUE);

@@ -62,7 +62,6 @@ class Win32Form1 final : public Form {
   bool RegisterFormClass();
   bool CreateControls();
   void LayOut(UINT dpi);
-  int HalfPointsAlone(const ControlDescription& control, UINT dpi);
   HFONT MakeFont(int half_points, UINT dpi);
   bool CaptionFits(const ControlDescription& control, HFONT font,
                    UINT dpi) const;
