@@ -22,8 +22,12 @@ int FlagsOf(unsigned faults) {
   return flags;
 }
 void Clear(unsigned faults) { std::feclearexcept(FlagsOf(faults)); }
-void Raise(unsigned faults) { std::feraiseexcept(FlagsOf(faults)); }
-unsigned Raised() {
+
+}  // namespace
+
+void RaiseFaults(unsigned faults) { std::feraiseexcept(FlagsOf(faults)); }
+
+unsigned RaisedFaults() {
   const int flags = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   unsigned faults = 0;
   for (const auto& [fault, flag] : kFlags) {
@@ -41,12 +45,14 @@ unsigned& Flags() {
   return flags;
 }
 void Clear(unsigned faults) { Flags() &= ~faults; }
-void Raise(unsigned faults) { Flags() |= faults; }
-unsigned Raised() { return Flags(); }
-
-#endif
 
 }  // namespace
+
+void RaiseFaults(unsigned faults) { Flags() |= faults; }
+
+unsigned RaisedFaults() { return Flags(); }
+
+#endif
 
 void ClearFaultFlags() {
 #if defined(TASA_PROCESSOR_FAULT_FLAGS)
@@ -57,7 +63,7 @@ void ClearFaultFlags() {
 }
 
 void CheckFaultFlags() {
-  const unsigned raised = Raised();
+  const unsigned raised = RaisedFaults();
   if (raised & kDivisionByZero) throw RunTimeError(ErrorKind::DivisionByZero);
   if (raised & kOverflow) throw RunTimeError(ErrorKind::Overflow);
   if (raised & kInvalidOperation) {
@@ -65,12 +71,10 @@ void CheckFaultFlags() {
   }
 }
 
-void RaiseFaults(unsigned faults) { Raise(faults); }
-
-unsigned RaisedFaults() { return Raised(); }
-
 FaultFlagsKept::~FaultFlagsKept() {
-  if (const unsigned new_faults = Raised() & ~raised_) Clear(new_faults);
+  if (const unsigned new_faults = RaisedFaults() & ~raised_) {
+    Clear(new_faults);
+  }
 }
 
 }  // namespace tasa
