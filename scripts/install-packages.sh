@@ -13,7 +13,13 @@ done
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 echo "Instalando: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
+# A mirror caught mid-sync fails one index now and then: try again, and
+# go on with the lists that did arrive if it still fails.
+for attempt in 1 2 3; do
+  "${as_root[@]}" apt-get update -qq && break
+  echo "apt-get update failed (attempt $attempt of 3)"
+  [[ $attempt -eq 3 ]] || sleep $((attempt * 20))
+done
 # After sudo: sudo starts the command with a clean environment.
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
