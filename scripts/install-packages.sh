@@ -16,10 +16,10 @@ echo "Instalando: ${missing[*]}"
 # A mirror caught mid-sync fails one index now and then: try again, and
 # go on with the lists that did arrive if it still fails.
 for attempt in 1 2 3; do
-  "${as_root[@]}" apt-get update -qq && break
+  "${as_root[@]}" apt-get update -qq -o DPkg::Lock::Timeout=600 && break
   echo "apt-get update failed (attempt $attempt of 3)"
   [[ $attempt -eq 3 ]] || sleep $((attempt * 20))
 done
 # After sudo: sudo starts the command with a clean environment.
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"

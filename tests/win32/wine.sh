@@ -21,6 +21,10 @@ case $arch in
       echo "skipped: this machine runs no 32-bit programs (its kernel's 32-bit emulation is off)"
       exit 77
     fi
+    if [[ ! -x /usr/lib/wine/wine ]]; then
+      echo "skipped: Wine's 32-bit half (wine32:i386) is not installed"
+      exit 77
+    fi
     export WINELOADER=/usr/lib/wine/wine WINEARCH=win32 ;;
   *) echo "unknown architecture: $arch" >&2; exit 2 ;;
 esac
