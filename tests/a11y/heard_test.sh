@@ -3,8 +3,9 @@
 # headless (Xvfb, a private D-Bus session and accessibility bus,
 # speech-dispatcher writing each utterance to a file), with the window
 # driven from the keyboard alone through the steps of heard.tsv. After each
-# step the test waits for Orca to say that step's phrase, as Orca's debug
-# log records it ("SPEECH OUTPUT:" lines), and then takes the next step.
+# step the test waits for Orca to say that step's phrase, one whole
+# utterance as Orca's debug log records it ("SPEECH OUTPUT:" lines), and
+# then takes the next step.
 #   heard_test.sh qt PROGRAM OUTDIR
 #   heard_test.sh web URL OUTDIR        (the page, in chromium)
 # Exits 77, with one line saying why, where it cannot run.
@@ -95,13 +96,14 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --pid "${pids[-1]}" | he
 /usr/bin/python3 "$here/orca_launch.py" -u "$out/prefs" --debug-file="$out/orca.log" \
   >"$out/orca.out" 2>&1 &
 pids+=($!)
-said() {  # what Orca has said, one utterance a line, its line breaks as spaces
+said() {  # what Orca has said, one utterance a line, without its final stop
   sed -E ':a;N;$!ba;s/\n {18}/ /g' "$out/orca.log" 2>/dev/null | grep -a 'SPEECH OUTPUT:' |
-    sed -E "s/^.*SPEECH OUTPUT: '(.*)' ?(voice=[a-z]+)?\{.*$/\1/" | tr -s ' '
+    sed -E "s/^.*SPEECH OUTPUT: '(.*)' ?(voice=[a-z]+)?\{.*$/\1/" | tr -s ' ' |
+    sed -E 's/^ //; s/\.? ?$//'
 }
 
 heard=0 failed=0 announced=0
-said_since() { said | tail -n +$((heard + 1)) | grep -nF -m1 -- "$1"; }
+said_since() { said | tail -n +$((heard + 1)) | grep -nxF -m1 -- "$1"; }
 while IFS=$'\t' read -r -u 4 keys expected; do
   case $keys in
     -) ;;  # what Orca says next, after the row above
@@ -110,14 +112,15 @@ while IFS=$'\t' read -r -u 4 keys expected; do
     *) xdotool key --delay 120 $keys ;;
   esac
   if wait_for 60 said_since "$expected" >/dev/null; then
-    echo "ok - $keys: \"$expected\""
+    step=$(said_since "$expected" | cut -d: -f1)
+    echo "ok - $keys: $(said | sed -n "$((heard + 1)),$((heard + step))p" | paste -sd '|')"
+    heard=$((heard + step))
   else
     echo "not ok - $keys: \"$expected\" not said; Orca said:"
     said | tail -n +$((heard + 1)) | sed 's/^/    /'
     failed=1
     break
   fi
-  heard=$((heard + $(said_since "$expected" | cut -d: -f1)))
   [[ $expected == notificación* ]] && announced=$((announced + 1))
 done 4< <(grep -v '^#' "$table" | tail -n +2 | cut -f1,"$column")
 
