@@ -6,8 +6,6 @@
 #include <string>
 
 #include "actions/form1_actions.h"
-#include "support/fake_form.h"
-#include "window/announcement.h"
 #include "window/form1_description.h"
 
 namespace tasa {
@@ -75,29 +73,6 @@ TEST(WindowDescription, OnlyTheThreeButtonsHaveClickActions) {
                         {"Command1", &Command1_Click},
                         {"Command2", &Command2_Click},
                         {"Command4", &Command4_Click}}));
-}
-
-// What every front end announces after a click: the box written, its whole
-// text and its unit; that the boxes are empty; nothing after an error.
-TEST(WindowDescription, AClickAnnouncesWhatItWrote) {
-  const struct {
-    Action click;
-    const char *text1, *text2, *text3, *heard;
-  } clicks[] = {
-      {Command1_Click, " ", "12", "1",
-       "Tasa Norvanta Anual 12,682503013197 por ciento"},
-      {Command2_Click, "12", "12", " ",
-       "Tasa Norvanta Mensual 0,948879293458297 por ciento"},
-      {Command4_Click, "1", "2", "3", kBoxesEmptied},
-      {Command2_Click, "12", "0", "5", ""},
-  };
-  for (const auto& click : clicks) {
-    testing::FakeForm form(click.text1, click.text2, click.text3);
-    testing::ErrorRecorder report;
-    EXPECT_EQ(RunAnnounced(Form1Description(), click.click, form, report)
-                  .announcement,
-              click.heard);
-  }
 }
 
 TEST(WindowDescription, TwipsBecomePixelsAtTheScreensResolution) {
