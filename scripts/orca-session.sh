@@ -70,7 +70,7 @@ export DISPLAY=:$(cat "$out/display")
 openbox --sm-disable >"$out/openbox.log" 2>&1 &
 started openbox xdotool get_num_desktops
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$out/run/bus
-dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" 2>"$out/dbus.log" &
+dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >"$out/dbus.log" 2>&1 &
 started D-Bus test -S "$out/run/bus"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/at-spi.log" 2>&1 &
 started "The accessibility bus" dbus-send --session --dest=org.a11y.Bus --print-reply \

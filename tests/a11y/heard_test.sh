@@ -21,13 +21,15 @@ fi
 
 if [[ $front == qt ]]; then
   "$target" >"$out/program.log" 2>&1 &
-else  # as root chromium needs --no-sandbox; --test-type keeps a warning out of the tab order
+else  # as root chromium needs --no-sandbox, and --test-type keeps a warning
+  # out of the tab order; its offer to translate a Spanish page is no part of it
+  mkdir -p "$out/chromium/Default"
+  echo '{"translate": {"enabled": false}}' >"$out/chromium/Default/Preferences"
   chromium --no-sandbox --test-type --force-renderer-accessibility --no-first-run \
     --user-data-dir="$out/chromium" --disable-gpu --app="$target" >"$out/program.log" 2>&1 &
 fi
 program=$!
 trap 'kill $program 2>/dev/null' EXIT
-window=$(timeout 60 xdotool search --sync --onlyvisible --pid $program | head -1)
 
 said() {  # what Orca has said, one utterance a line, without its final stop
   sed -E ':a;N;$!ba;s/\n {18}/ /g' "$ORCA_LOG" | grep -a 'SPEECH OUTPUT:' |
@@ -39,7 +41,12 @@ heard=0 announced=0
 while IFS=$'\t' read -r -u 4 keys expected; do
   case $keys in
     -) ;;  # what Orca says next, after the row above
-    focus) xdotool windowactivate --sync "$window" ;;
+    focus)  # once the program's window is up (chromium makes and drops others first)
+      for ((tenths = 0; tenths < 600; ++tenths)); do
+        window=$(xdotool search --onlyvisible --pid $program 2>/dev/null | tail -1) || true
+        [[ -n $window ]] && xdotool windowactivate --sync "$window" 2>/dev/null && break
+        sleep 0.1
+      done ;;
     type:*) xdotool type --delay 120 -- "${keys#type:}" ;;
     *) xdotool key --delay 120 $keys ;;
   esac
