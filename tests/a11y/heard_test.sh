@@ -29,7 +29,7 @@ else  # as root chromium needs --no-sandbox, and --test-type keeps a warning
     --user-data-dir="$out/chromium" --disable-gpu --app="$target" >"$out/program.log" 2>&1 &
 fi
 program=$!
-trap 'kill $program 2>/dev/null' EXIT
+trap 'kill $program 2>/dev/null || true' EXIT
 
 said() {  # what Orca has said, one utterance a line, without its final stop
   sed -E ':a;N;$!ba;s/\n {18}/ /g' "$ORCA_LOG" | grep -a 'SPEECH OUTPUT:' |
@@ -65,3 +65,8 @@ done 4< <(grep -v '^#' "$table" | tail -n +2 | cut -f1,"$column")
 notifications=$(said | grep -c '^notificación' || true)
 [[ $notifications == "$announced" ]] ||
   { echo "not ok - $notifications announcements, $announced expected"; exit 1; }
+# Alt+F4 closes the window, which ends the program.
+xdotool key alt+F4
+timeout 60 tail --pid=$program -f /dev/null || { echo "not ok - Alt+F4 did not end it"; exit 1; }
+wait $program || { echo "not ok - it ended with status $?"; exit 1; }
+echo "ok - Alt+F4 ends it"
