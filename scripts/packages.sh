@@ -8,6 +8,10 @@ BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-de
 # lintian and hardening-check (devscripts) for the package.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
   libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev lintian devscripts)
+# What a screen reader says of the window: Debian's Orca, headless, with
+# speech-dispatcher, the accessibility bus, a window manager, and xdotool
+# to drive the window.
+A11Y_TEST_PACKAGES=(orca speech-dispatcher at-spi2-core dbus xvfb openbox xdotool locales)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
 # wixl and msitools build the Windows installers, libmsi's Python bindings
 # write their summary's title, faketime gives them the release's time.

@@ -11,7 +11,8 @@ source scripts/source-date.sh
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 
-packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${A11Y_TEST_PACKAGES[@]}"
+  "${PACKAGING_PACKAGES[@]}"
   "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
   "${OTHER_PROCESSOR_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}")
 runs_32_bit=no

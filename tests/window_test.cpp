@@ -12,9 +12,11 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "window/qt/application.h"
@@ -162,8 +164,12 @@ class WindowTest : public QObject {
   }
 
   void controlsStandWhereTheLayoutPutsThem() {
-    QCOMPARE(form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
-             std::size(kControls));
+    // Beside the controls, only the announcer, which takes no room.
+    const auto children =
+        form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(std::count_if(children.begin(), children.end(),
+                           [](QWidget* w) { return !w->size().isEmpty(); }),
+             std::ssize(kControls));
     for (const Expected& expected : kControls) {
       const QWidget* widget = Control(expected.name, expected.index);
       QVERIFY2(widget != nullptr, expected.name);
@@ -221,17 +227,24 @@ class WindowTest : public QObject {
     }
   }
 
+  // A screen reader names each box by its label, says its unit, and names
+  // the window, as a window, by its caption.
   void boxesAreNamedByTheirLabels() {
-    const std::pair<const char*, const char*> names[] = {
-        {"Text1", "Tasa Norvanta Anual"},
-        {"Text2", "Periodos Capitalizacion"},
-        {"Text3", "Tasa Norvanta Mensual"}};
-    for (const auto& [box, label] : names) {
+    const std::tuple<const char*, const char*, const char*> names[] = {
+        {"Text1", "Tasa Norvanta Anual", "por ciento"},
+        {"Text2", "Periodos Capitalizacion", ""},
+        {"Text3", "Tasa Norvanta Mensual", "por ciento"}};
+    for (const auto& [box, label, unit] : names) {
       QAccessibleInterface* accessible =
           QAccessible::queryAccessibleInterface(Box(box));
       QVERIFY(accessible != nullptr);
       QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(label));
+      QCOMPARE(accessible->text(QAccessible::Description), QString(unit));
     }
+    QAccessibleInterface* window =
+        QAccessible::queryAccessibleInterface(form_.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), form_->windowTitle());
   }
 
   void focusStartsOnNAnualAndTabCyclesThroughButtonsThenBoxes() {

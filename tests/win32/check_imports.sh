@@ -14,7 +14,10 @@ imports=$("$objdump" -p "$exe" | awk '
   dll != "" && /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll, $3 }')
 
 status=0
+# COM and Active Accessibility (ole32, oleaut32, oleacc) are part of every
+# Windows since long before 7.
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll "
+system_dlls+="ole32.dll oleaut32.dll oleacc.dll "
 for dll in $(awk 'NF == 1' <<<"$imports"); do
   if [[ "$system_dlls" != *" $dll "* ]]; then
     echo "imports $dll, which is not part of Windows"
@@ -24,15 +27,16 @@ done
 
 # Functions that Windows 7 lacks and that a program like this one, or the
 # run time linked into it, might reach for: the per-monitor DPI functions
-# (Windows 10 1607 and 8.1) and the Windows 8 additions that newer MinGW
-# run times use.
+# (Windows 10 1607 and 8.1), UI Automation's notification event (Windows 10
+# 1709) and the Windows 8 additions that newer MinGW run times use.
 newer_than_windows_7=(
   GetDpiForWindow GetDpiForSystem GetSystemMetricsForDpi AdjustWindowRectExForDpi
   SystemParametersInfoForDpi SetThreadDpiAwarenessContext
   SetProcessDpiAwarenessContext EnableNonClientDpiScaling GetDpiForMonitor
   SetProcessDpiAwareness GetSystemTimePreciseAsFileTime CreateFile2
   GetCurrentThreadStackLimits WaitOnAddress WakeByAddressSingle
-  WakeByAddressAll SetThreadDescription GetThreadDescription)
+  WakeByAddressAll SetThreadDescription GetThreadDescription
+  UiaRaiseNotificationEvent)
 for function in "${newer_than_windows_7[@]}"; do
   if grep -qw -- "$function" <<<"$(awk 'NF == 2 { print $2 }' <<<"$imports")"; then
     echo "imports $function, which Windows 7 does not have"

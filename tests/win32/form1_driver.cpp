@@ -2,11 +2,12 @@
 // itself would: starts it, finds its window by caption and its controls by
 // their ids, checks layout at the system's DPI, captions, tab order, the
 // three buttons, the Spanish error report, pastes, focus after minimizing,
-// the default-button frame, the executable's resources, and that closing
-// ends it. Then it makes a window of its own, in this process, to check what
-// only the window's own process can see: the fonts the controls draw with at
-// 96, 120, 144 and 192 dpi, the Windows 7 fallbacks, tooltips, and the names
-// screen readers give the boxes.
+// the default-button frame, the names and descriptions screen readers give
+// the boxes, the executable's resources, and that closing ends it. Then it
+// makes a window of its own, in this process, to check what only the
+// window's own process can see: the fonts the controls draw with at 96,
+// 120, 144 and 192 dpi, the Windows 7 fallbacks, tooltips, and what a click
+// hands UI Automation to announce.
 //
 //   form1_driver CALCULATOR.exe
 //
@@ -21,6 +22,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "window/form1_description.h"
@@ -204,6 +206,8 @@ void CheckFocusAndTabOrder(const Calculator& calculator) {
   }
 }
 
+// Wine has no UiaRaiseNotificationEvent: the calculator clicks here as on
+// Windows 7 and 8.1, without announcing.
 void CheckButtons(const Calculator& calculator) {
   calculator.SetText("Text3", L"1");
   calculator.SetText("Text2", L"12");
@@ -615,14 +619,15 @@ constexpr IID kAccessibleId = {
     0x11cf,
     {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-// What a screen reader calls a control, through oleacc's own proxies.
-std::wstring AccessibleName(HWND control) {
+// What a screen reader calls a control, and says after that, through
+// oleacc.
+std::pair<std::wstring, std::wstring> AccessibleName(HWND control) {
   IUnknown* unknown = nullptr;
-  std::wstring name = L"(none)";
+  std::wstring name = L"(none)", description;
   if (FAILED(AccessibleObjectFromWindow(
           control, static_cast<DWORD>(OBJID_CLIENT), IID_IUnknown,
           reinterpret_cast<void**>(&unknown)))) {
-    return name;
+    return {name, description};
   }
   IAccessible* accessible = nullptr;
   if (SUCCEEDED(unknown->QueryInterface(
@@ -635,10 +640,38 @@ std::wstring AccessibleName(HWND control) {
       name = text;
       SysFreeString(text);
     }
+    if (SUCCEEDED(accessible->get_accDescription(self, &text)) && text) {
+      description = text;
+      SysFreeString(text);
+    }
     accessible->Release();
   }
   unknown->Release();
-  return name;
+  return {name, description};
+}
+
+// What a screen reader, in a process of its own, hears a box called and
+// described as.
+void CheckScreenReaderNames(const Calculator& calculator) {
+  CoInitialize(nullptr);
+  for (const auto& [name, label, unit] :
+       {std::tuple{"Text1", L"Tasa Norvanta Anual", L"por ciento"},
+        std::tuple{"Text2", L"Periodos Capitalizacion", L""},
+        std::tuple{"Text3", L"Tasa Norvanta Mensual", L"por ciento"}}) {
+    const auto [said, described] = AccessibleName(calculator.Control(name));
+    Check(said == label && described == unit,
+          std::string("a screen reader names ") + name + " \"" + Utf8(said) +
+              "\", described \"" + Utf8(described) + "\"");
+  }
+  CoUninitialize();
+}
+
+// What the window hands UI Automation's notification event.
+std::wstring announced;
+HRESULT WINAPI HearNotification(IRawElementProviderSimple*, int, int, BSTR text,
+                                BSTR) {
+  announced = text;
+  return S_OK;
 }
 
 // Refuses to make edit controls, as Windows would when it cannot.
@@ -735,16 +768,27 @@ void CheckOwnWindow() {
         "a number too long for its box shows as " + Utf8(shown) +
             ", its text whole");
 
-  CoInitialize(nullptr);
-  for (const auto& [name, label] :
-       {std::pair{"Text1", L"Tasa Norvanta Anual"},
-        std::pair{"Text2", L"Periodos Capitalizacion"},
-        std::pair{"Text3", L"Tasa Norvanta Mensual"}}) {
-    const std::wstring said = AccessibleName(box(name));
-    Check(said == label, std::string("a screen reader names ") + name + " \"" +
-                             Utf8(said) + "\"");
+  // A click announces its result, whole and with its unit, where Windows
+  // has the notification event; without it, it works as before.
+  using Heard = std::pair<tasa::Notifications::Raise, const wchar_t*>;
+  for (const auto& [event, heard] :
+       {Heard{HearNotification,
+              L"Tasa Norvanta Anual 12,682503013197 por ciento"},
+        Heard{nullptr, L""}}) {
+    tasa::Win32Form1 window(instance, tasa::Dpi::OfThisWindows(),
+                            tasa::Notifications(event));
+    window.Box(tasa::BoxName::Text3).WriteText("1");
+    window.Box(tasa::BoxName::Text2).WriteText("12");
+    announced.clear();
+    SendMessageW(
+        GetDlgItem(window.handle(), tasa::ControlId(Described("Command1"))),
+        BM_CLICK, 0, 0);
+    Check(announced == heard &&
+              TextOf(GetDlgItem(window.handle(),
+                                tasa::ControlId(Described("Text1")))) ==
+                  L"12,682503013197",
+          "N.Anual announces \"" + Utf8(announced) + "\"");
   }
-  CoUninitialize();
 }
 
 }  // namespace
@@ -780,6 +824,7 @@ int wmain(int argc, wchar_t* argv[]) {
     CheckFocusAfterRestore(calculator);
     CheckPastes(calculator);
     CheckDefaultFrame(calculator);
+    CheckScreenReaderNames(calculator);
     PostMessageW(calculator.window, WM_CLOSE, 0, 0);
   }
   const bool ended =

@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "window/announcement.h"
 #include "window/line_breaks.h"
 #include "window/qt/number_box.h"
 
@@ -147,7 +148,9 @@ QIcon ProgramIcon() {
 
 }  // namespace
 
-QtForm1::QtForm1(const FormDescription& description) {
+QtForm1::QtForm1(const FormDescription& description)
+    : description_(description) {
+  InstallAccessibility();
   setObjectName(ToQString(description.name));
   setWindowTitle(ToQString(description.caption));
   // Fixed frame: the controls never move, so the window does not resize.
@@ -183,6 +186,7 @@ QtForm1::QtForm1(const FormDescription& description) {
   }
 
   FitCaptions(description, built);
+  announcer_ = new Announcer(this);
 }
 
 QWidget* QtForm1::AddControl(const ControlDescription& control) {
@@ -196,6 +200,8 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       auto* edit = new NumberBox(caption, this);
       edit->setValidator(new FirstLineOfInsert(edit));
       edit->installEventFilter(this);
+      edit->setAccessibleDescription(
+          ToQString(SpokenUnit(description_, control)));
       if (control.box) boxes_[static_cast<int>(*control.box)].control = edit;
       widget = edit;
       break;
@@ -206,9 +212,14 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       button->setAutoDefault(true);
       if (const Action action = control.click) {
         connect(button, &QPushButton::clicked, this, [this, action] {
+          const AnnouncedOutcome click =
+              RunAnnounced(description_, action, *this, report_);
+          if (!click.announcement.empty()) {
+            announcer_->Announce(ToQString(click.announcement));
+          }
           // After error 13 the person types over the text that could not
           // be read.
-          if (const auto box = RunAction(action, *this, report_).not_a_number) {
+          if (const auto box = click.outcome.not_a_number) {
             NumberBox* edit = boxes_[static_cast<int>(*box)].control;
             edit->setFocus(Qt::OtherFocusReason);
             edit->selectFromStart();

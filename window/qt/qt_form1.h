@@ -8,6 +8,7 @@
 #include "actions/form.h"
 #include "window/control_box.h"
 #include "window/form1_description.h"
+#include "window/qt/announcer.h"
 #include "window/qt/message_box_report.h"
 #include "window/qt/number_box.h"
 
@@ -33,7 +34,9 @@ class QtForm1 final : public QWidget, public Form {
 
   QWidget* AddControl(const ControlDescription& control);
 
+  const FormDescription& description_;
   std::array<LineEditBox, 3> boxes_;
+  Announcer* announcer_ = nullptr;
   std::unique_ptr<QTranslator> translation_;
   MessageBoxReport report_{this};
 };

@@ -6,9 +6,10 @@
 #include <new>
 #include <optional>
 
-#include "actions/run_action.h"
+#include "window/announcement.h"
 #include "window/box_display.h"
 #include "window/line_breaks.h"
+#include "window/win32/accessible_description.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
 
@@ -135,8 +136,12 @@ void SelectFromStart(HWND box) {
 }  // namespace
 
 Win32Form1::Win32Form1(HINSTANCE instance, const Dpi& dpi,
+                       Notifications notifications,
                        const FormDescription& description)
-    : dpi_(dpi), description_(description), instance_(instance) {
+    : dpi_(dpi),
+      notifications_(notifications),
+      description_(description),
+      instance_(instance) {
   const INITCOMMONCONTROLSEX common_controls{
       sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&common_controls);
@@ -313,10 +318,14 @@ std::wstring Win32Form1::ShownWithoutFocus(HWND box) const {
 void Win32Form1::Clicked(HWND control) {
   for (const auto& [description, hwnd] : controls_) {
     if (hwnd == control && description->click != nullptr) {
+      const AnnouncedOutcome click =
+          RunAnnounced(description_, description->click, *this, report_);
+      if (!click.announcement.empty()) {
+        notifications_.Announce(control, click.announcement);
+      }
       // After error 13 the person types over the text that could not be
       // read.
-      if (const auto box =
-              RunAction(description->click, *this, report_).not_a_number) {
+      if (const auto box = click.outcome.not_a_number) {
         const HWND edit = boxes_[static_cast<int>(*box)].control;
         SetFocus(edit);
         SelectFromStart(edit);
@@ -400,6 +409,15 @@ void Win32Form1::TextChanged(HWND box) {
                reinterpret_cast<LPARAM>(&tool));
 }
 
+LRESULT Win32Form1::AccessibleObject(HWND box, WPARAM w, LPARAM l) const {
+  for (const auto& [control, hwnd] : controls_) {
+    if (hwnd != box) continue;
+    const std::string_view unit = SpokenUnit(description_, *control);
+    if (!unit.empty()) return DescribedObject(box, w, l, Widen(unit));
+  }
+  return 0;
+}
+
 // Paints a box without the focus that shows a shortened number, as the
 // edit control paints its text: the colours its parent gives it, its font,
 // at the top left of its formatting rectangle. False where the box shows
@@ -439,6 +457,16 @@ LRESULT CALLBACK Win32Form1::BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
         if (reinterpret_cast<Win32Form1*>(form)->PaintShown(box)) return 0;
       } catch (const std::bad_alloc&) {
       }  // the edit control paints its own text then
+      break;
+    case WM_GETOBJECT:
+      try {
+        if (const LRESULT object =
+                reinterpret_cast<Win32Form1*>(form)->AccessibleObject(box, w,
+                                                                      l)) {
+          return object;
+        }
+      } catch (const std::bad_alloc&) {
+      }  // Windows' own object then
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -15,6 +15,7 @@
 #include "window/form1_description.h"
 #include "window/win32/dpi.h"
 #include "window/win32/error_dialog.h"
+#include "window/win32/notifications.h"
 
 namespace tasa {
 
@@ -23,8 +24,10 @@ namespace tasa {
 // child id ControlId() gives it, laid out in twips at the window's DPI.
 class Win32Form1 final : public Form {
  public:
-  explicit Win32Form1(HINSTANCE instance, const Dpi& dpi = Dpi::OfThisWindows(),
-                      const FormDescription& description = Form1Description());
+  explicit Win32Form1(
+      HINSTANCE instance, const Dpi& dpi = Dpi::OfThisWindows(),
+      Notifications notifications = Notifications::OfThisWindows(),
+      const FormDescription& description = Form1Description());
   ~Win32Form1() override;
   Win32Form1(const Win32Form1&) = delete;
   Win32Form1& operator=(const Win32Form1&) = delete;
@@ -69,12 +72,15 @@ class Win32Form1 final : public Form {
   void FocusMoved(HWND control);
   void RestoreFocus();
   void TextChanged(HWND box);
+  // The box's accessible object, with its unit as its description.
+  LRESULT AccessibleObject(HWND box, WPARAM w, LPARAM l) const;
   bool PaintShown(HWND box);
   // The shortened number a box shows without the focus; empty where it
   // shows its own text.
   const std::wstring& Shortened(HWND box) const;
 
   const Dpi dpi_;
+  Notifications notifications_;
   const FormDescription& description_;
   HINSTANCE instance_;
   HWND window_ = nullptr;
