@@ -10,6 +10,14 @@ namespace tasa {
 // The three entry boxes of the main window.
 enum class BoxName { Text1, Text2, Text3 };
 
+// Outcome of reading or writing the text of a box; negative means failure.
+enum class BoxStatus : int { Ok = 0, Failed = -1 };
+
+// Turns a failed box access into the run-time error.
+inline void CheckStatus(BoxStatus status) {
+  if (static_cast<int>(status) < 0) throw RunTimeError(ErrorKind::BoxAccess);
+}
+
 // The text property of one entry box. Text is UTF-8.
 class TextBox {
  public:

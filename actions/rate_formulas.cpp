@@ -18,7 +18,7 @@ Decimal AnnualFromMonthly(const Decimal& m, const Decimal& n) {
   const Base b = MakeBase(Hundredth(m));
   CheckFaultFlags();
 
-  const Decimal r = PercentGrowth(b, PeriodsExponent(n));
+  const Decimal r = PercentGrowth(b, TypedPeriods(n));
   CheckFaultFlags();  // the flags are sticky: covers the power and both steps
   return r;
 }
@@ -32,7 +32,7 @@ Decimal MonthlyFromAnnual(const Decimal& a, const Decimal& n) {
     RaiseOverflow();
   }
   CheckFaultFlags();  // zero periods stop here with a division by zero
-  const Exponent e = ReciprocalExponent(n);
+  const Periods e = ReciprocalPeriods(n);
 
   const Base b = MakeBase(Hundredth(a));
   CheckFaultFlags();

@@ -16,7 +16,9 @@ Decimal MonthlyFromAnnual(const Decimal& a, const Decimal& n);
 // the formula correctly rounded to 15 significant digits. Both raise the
 // run-time error of an arithmetic fault or of a refused power: division by
 // zero, overflow (a value beyond the range of a double), invalid
-// operation. The number of periods is used as given: zero, negative and
-// fractional values all go through.
+// operation; and the internal error (51) for a click that would take more
+// work to decide than the power operation allows (power.h). The number of
+// periods is used as given: zero, negative and fractional values all go
+// through.
 
 }  // namespace tasa

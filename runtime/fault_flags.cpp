@@ -27,7 +27,7 @@ void Clear(unsigned faults) { std::feclearexcept(FlagsOf(faults)); }
 
 void RaiseFaults(unsigned faults) { std::feraiseexcept(FlagsOf(faults)); }
 
-unsigned RaisedFaults() {
+unsigned FlaggedFaults() {
   const int flags = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   unsigned faults = 0;
   for (const auto& [fault, flag] : kFlags) {
@@ -50,7 +50,7 @@ void Clear(unsigned faults) { Flags() &= ~faults; }
 
 void RaiseFaults(unsigned faults) { Flags() |= faults; }
 
-unsigned RaisedFaults() { return Flags(); }
+unsigned FlaggedFaults() { return Flags(); }
 
 #endif
 
@@ -63,7 +63,7 @@ void ClearFaultFlags() {
 }
 
 void CheckFaultFlags() {
-  const unsigned raised = RaisedFaults();
+  const unsigned raised = FlaggedFaults();
   if (raised & kDivisionByZero) throw RunTimeError(ErrorKind::DivisionByZero);
   if (raised & kOverflow) throw RunTimeError(ErrorKind::Overflow);
   if (raised & kInvalidOperation) {
@@ -72,7 +72,7 @@ void CheckFaultFlags() {
 }
 
 FaultFlagsKept::~FaultFlagsKept() {
-  if (const unsigned new_faults = RaisedFaults() & ~raised_) {
+  if (const unsigned new_faults = FlaggedFaults() & ~raised_) {
     Clear(new_faults);
   }
 }

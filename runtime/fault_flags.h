@@ -38,7 +38,7 @@ inline void RaiseOverflow() { RaiseFaults(kOverflow); }
 inline void RaiseDivisionByZero() { RaiseFaults(kDivisionByZero); }
 
 // The faults whose flags are set.
-unsigned RaisedFaults();
+unsigned FlaggedFaults();
 
 // Clears, once it goes, the fault flags that were not set when it was made:
 // for working arithmetic whose own faults mean nothing about the outcome.
@@ -46,7 +46,7 @@ unsigned RaisedFaults();
 // exceptions unmasked, and the next inexact result traps.)
 class FaultFlagsKept {
  public:
-  FaultFlagsKept() : raised_(RaisedFaults()) {}
+  FaultFlagsKept() : raised_(FlaggedFaults()) {}
   ~FaultFlagsKept();
   FaultFlagsKept(const FaultFlagsKept&) = delete;
   FaultFlagsKept& operator=(const FaultFlagsKept&) = delete;

@@ -16,7 +16,7 @@ constexpr std::int64_t kMostBits = std::int64_t{1} << 14;
 
 }  // namespace
 
-Decimal PercentGrowth(const Base& b, const Exponent& e) {
+Decimal PercentGrowth(const Base& b, const Periods& e) {
   const Decimal zero, minus_hundred{true, "1", 2},
       minus_two_hundred{true, "2", 2};
   if (e.Sign() == 0) return zero;

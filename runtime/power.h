@@ -12,6 +12,6 @@ namespace tasa {
 // and zero to a negative power (DivisionByZero); and a click that would
 // take more than kMostBits to decide (Internal). Any base to the power 0
 // is 1.
-Decimal PercentGrowth(const Base& b, const Exponent& e);
+Decimal PercentGrowth(const Base& b, const Periods& e);
 
 }  // namespace tasa

@@ -33,12 +33,4 @@ class RunTimeError : public std::exception {
   ErrorKind kind_;
 };
 
-// Outcome of reading or writing the text of a box; negative means failure.
-enum class BoxStatus : int { Ok = 0, Failed = -1 };
-
-// Turns a failed box access into the run-time error.
-inline void CheckStatus(BoxStatus status) {
-  if (static_cast<int>(status) < 0) throw RunTimeError(ErrorKind::BoxAccess);
-}
-
 }  // namespace tasa

@@ -108,10 +108,11 @@ std::int64_t ExponentValue(const NumberParts& parts) {
 // the first digit stands at 10^exponent, in the boxes' format.
 std::string Formatted(bool negative, const std::string& digits, int exponent,
                       Notation notation = Notation::kAsResults) {
-  constexpr int kFixedDigits = 15;
+  // Without the exponent form, a number from 10^kShownDigits up would show
+  // more digits than it has.
   std::string text;
   if (negative) text.push_back('-');
-  if (exponent < -4 || exponent >= kFixedDigits ||
+  if (exponent < -4 || exponent >= static_cast<int>(kShownDigits) ||
       notation == Notation::kExponent) {
     text.push_back(digits.front());
     if (digits.size() > 1) {
@@ -175,11 +176,11 @@ std::string NumberToText(const Decimal& value, std::size_t digits,
 
 std::string NumberToText(const Decimal& value) {
   if (value.IsZero()) return "0";  // also -0: never shown with a sign
-  const Decimal rounded = RoundedTo15(value);
+  const Decimal rounded = RoundedToShown(value);
   std::string digits = rounded.digits;
   const auto exponent = static_cast<int>(rounded.Lead());
   std::string padded = digits;
-  padded.resize(15, '0');
+  padded.resize(kShownDigits, '0');
   // A value just below the largest double (1,7976931348623157E+308) would
   // round to 1,79769313486232E+308, and one just above 2^-1075 to
   // 2,47032822920623E-324: read back, the first is beyond every double and

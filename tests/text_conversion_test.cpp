@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/exact/quad.h"
 #include "runtime/exact/rounding.h"
 #include "runtime/run_time_error.h"
 #include "support/exact_double.h"
@@ -40,7 +41,7 @@ std::string NumberToText(double value) {
 
 // value rounded to 15 significant digits, the precision the boxes show (in
 // the C library's "C" locale, which the tests run in).
-double RoundedTo15Digits(double value) {
+double RoundedToShownDigits(double value) {
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.14e", value);
   return std::strtod(buffer, nullptr);
@@ -262,7 +263,7 @@ TEST(NumberToText, EveryTextReadsBackToItsFifteenDigitValue) {
     if (!std::isfinite(value)) continue;
     const std::string text = NumberToText(value);
     const double read_back = Read(text);
-    ASSERT_EQ(read_back, RoundedTo15Digits(value)) << text;
+    ASSERT_EQ(read_back, RoundedToShownDigits(value)) << text;
     ASSERT_EQ(NumberToText(read_back), text);
   }
 }

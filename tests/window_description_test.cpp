@@ -83,6 +83,8 @@ TEST(WindowDescription, TwipsBecomePixelsAtTheScreensResolution) {
   EXPECT_EQ(TwipsToPixels(855, 120), 71);    // 71.25
   EXPECT_EQ(TwipsToPixels(975, 120), 81);    // 81.25
   EXPECT_EQ(TwipsToPixels(2760, 120), 230);
+  EXPECT_EQ(TwipsToPixels(255, 168), 30);  // 29.75 rounds up
+  EXPECT_EQ(TwipsToPixels(375, 144), 38);  // 37.5, a half, up
 }
 
 }  // namespace

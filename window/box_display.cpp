@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/exact/shown_digits.h"
 #include "runtime/run_time_error.h"
 #include "runtime/text_conversion.h"
 
@@ -16,11 +17,12 @@ std::string ShownWithoutFocus(
   } catch (const RunTimeError&) {
     return std::string(text);  // not a number, or beyond the range of one
   }
-  // From as many digits as the number has, at most 15, down to 1; with
-  // each, as results are written, then in exponent form, which keeps large
-  // and small numbers short.
+  // From as many digits as the number has, at most those a result shows,
+  // down to 1; with each, as results are written, then in exponent form,
+  // which keeps large and small numbers short.
   std::string shown;
-  for (std::size_t digits = std::clamp<std::size_t>(value.digits.size(), 1, 15);
+  for (std::size_t digits =
+           std::clamp<std::size_t>(value.digits.size(), 1, kShownDigits);
        digits >= 1; --digits) {
     for (const Notation notation :
          {Notation::kAsResults, Notation::kExponent}) {

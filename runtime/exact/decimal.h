@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/exact/quad.h"
-
 namespace tasa {
 
 // A number exactly as it was written in a box:
@@ -36,10 +34,8 @@ Decimal MakeDecimal(bool negative, std::string digits, std::int64_t exponent);
 Decimal Hundredth(Decimal value);       // value / 100
 Decimal PlusOne(const Decimal& value);  // value + 1
 
-// The value, correctly rounded to a Quad, for a number that a double holds
-// (2^-1075 < |value| < 2^1024, or 0): the only numbers it is given. Its
-// shortcut for long numbers is not proved beyond them.
-Quad ToQuad(const Decimal& value);
+// |a| against |b|: -1, 0 or 1.
+int CompareMagnitudes(const Decimal& a, const Decimal& b);
 
 // Whether 1 / value is a whole number, and if so whether it is odd: true
 // exactly when value is 1/k for a whole k, which makes k a product of

@@ -4,12 +4,12 @@
 
 namespace tasa {
 const Dyadic& OverflowThresholdDyadic() {
-  static const Dyadic threshold{(BigInt(1) << 54) - 1, 970};
+  static const Dyadic threshold{kOverflowMantissa, kOverflowScale};
   return threshold;
 }
 
 const Dyadic& UnderflowThresholdDyadic() {
-  static const Dyadic threshold{1, -1075};
+  static const Dyadic threshold{1, kUnderflowScale};
   return threshold;
 }
 
@@ -21,32 +21,6 @@ const Decimal& OverflowThreshold() {
 const Decimal& UnderflowThreshold() {
   static const Decimal threshold = DecimalOf(UnderflowThresholdDyadic());
   return threshold;
-}
-
-Decimal DecimalOf(const Dyadic& x) {
-  const bool negative = Sign(x) < 0;
-  BigInt magnitude = abs(x.mantissa);
-  if (x.exponent >= 0) {
-    return MakeDecimal(
-        negative, DigitsOf(magnitude << static_cast<unsigned>(x.exponent)), 0);
-  }
-  // m / 2^k = m 5^k / 10^k
-  magnitude *=
-      boost::multiprecision::pow(BigInt(5), static_cast<unsigned>(-x.exponent));
-  return MakeDecimal(negative, DigitsOf(magnitude), x.exponent);
-}
-
-int CompareMagnitudes(const Decimal& a, const Decimal& b) {
-  if (a.IsZero() || b.IsZero()) return !a.IsZero() - !b.IsZero();
-  if (a.Lead() != b.Lead()) return a.Lead() < b.Lead() ? -1 : 1;
-  // The same first power of ten: digit by digit, and as neither ends in a
-  // 0, the one with more digits is the larger.
-  const int order =
-      a.digits.compare(0, b.digits.size(), b.digits, 0, a.digits.size());
-  if (order != 0) return order < 0 ? -1 : 1;
-  return a.digits.size() == b.digits.size()  ? 0
-         : a.digits.size() < b.digits.size() ? -1
-                                             : 1;
 }
 
 InDouble AsDouble(const Decimal& value) {
@@ -65,7 +39,7 @@ bool ReciprocalIsInfinite(const Decimal& n) {
   if (n.Lead() != -309) return n.Lead() < -309;
   const BigInt threshold =
       OverflowThresholdDyadic().mantissa
-      << static_cast<unsigned>(OverflowThresholdDyadic().exponent);
+      << static_cast<unsigned>(OverflowThresholdDyadic().scale);
   for (std::size_t kept = 400;; kept = n.digits.size()) {
     kept = std::min(kept, n.digits.size());
     const bool more = kept < n.digits.size();

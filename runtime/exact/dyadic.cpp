@@ -20,8 +20,8 @@ BigInt ShiftedMagnitude(const BigInt& magnitude, std::int64_t shift, int sign,
   return kept;
 }
 
-Dyadic WithSign(BigInt magnitude, std::int64_t exponent, int sign) {
-  return {sign < 0 ? BigInt(-magnitude) : std::move(magnitude), exponent};
+Dyadic WithSign(BigInt magnitude, std::int64_t scale, int sign) {
+  return {sign < 0 ? BigInt(-magnitude) : std::move(magnitude), scale};
 }
 
 const Dyadic& Min(const Dyadic& a, const Dyadic& b) {
@@ -36,7 +36,7 @@ const Dyadic& Max(const Dyadic& a, const Dyadic& b) {
 int Sign(const Dyadic& x) { return x.mantissa.sign(); }
 
 std::int64_t TopBit(const Dyadic& x) {
-  return BitLength(x.mantissa) - 1 + x.exponent;
+  return BitLength(x.mantissa) - 1 + x.scale;
 }
 
 int Compare(const Dyadic& a, const Dyadic& b) {
@@ -44,14 +44,14 @@ int Compare(const Dyadic& a, const Dyadic& b) {
   if (sa != sb || sa == 0) return sa < sb ? -1 : sa > sb ? 1 : 0;
   const std::int64_t ta = TopBit(a), tb = TopBit(b);
   if (ta != tb) return (ta < tb) == (sa > 0) ? -1 : 1;
-  const std::int64_t low = std::min(a.exponent, b.exponent);
-  const BigInt x = a.mantissa << static_cast<unsigned>(a.exponent - low);
-  const BigInt y = b.mantissa << static_cast<unsigned>(b.exponent - low);
+  const std::int64_t low = std::min(a.scale, b.scale);
+  const BigInt x = a.mantissa << static_cast<unsigned>(a.scale - low);
+  const BigInt y = b.mantissa << static_cast<unsigned>(b.scale - low);
   return x < y ? -1 : x > y ? 1 : 0;
 }
 
 Dyadic Scaled(Dyadic x, std::int64_t k) {
-  x.exponent += k;
+  x.scale += k;
   return x;
 }
 
@@ -60,18 +60,18 @@ Dyadic Negated(Dyadic x) {
   return x;
 }
 
-Dyadic RoundedAt(const Dyadic& x, std::int64_t exponent, Toward toward) {
-  if (x.exponent >= exponent) return x;
+Dyadic RoundedAt(const Dyadic& x, std::int64_t scale, Toward toward) {
+  if (x.scale >= scale) return x;
   const int sign = Sign(x);
   return WithSign(
-      ShiftedMagnitude(abs(x.mantissa), exponent - x.exponent, sign, toward),
-      exponent, sign);
+      ShiftedMagnitude(abs(x.mantissa), scale - x.scale, sign, toward), scale,
+      sign);
 }
 
 Dyadic RoundedToBits(Dyadic x, std::int64_t bits, Toward toward) {
   const std::int64_t length = BitLength(x.mantissa);
   if (length <= bits) return x;
-  return RoundedAt(x, x.exponent + length - bits, toward);
+  return RoundedAt(x, x.scale + length - bits, toward);
 }
 
 double Approximately(const Dyadic& x) {
@@ -79,13 +79,13 @@ double Approximately(const Dyadic& x) {
   if (TopBit(x) > 1000) return Sign(x) * HUGE_VAL;
   const Dyadic top = RoundedToBits(x, 60, Toward::kDown);
   return std::ldexp(top.mantissa.convert_to<double>(),
-                    static_cast<int>(top.exponent));
+                    static_cast<int>(top.scale));
 }
 
 Dyadic ExactSum(const Dyadic& a, const Dyadic& b) {
-  const std::int64_t low = std::min(a.exponent, b.exponent);
-  return {(a.mantissa << static_cast<unsigned>(a.exponent - low)) +
-              (b.mantissa << static_cast<unsigned>(b.exponent - low)),
+  const std::int64_t low = std::min(a.scale, b.scale);
+  return {(a.mantissa << static_cast<unsigned>(a.scale - low)) +
+              (b.mantissa << static_cast<unsigned>(b.scale - low)),
           low};
 }
 
@@ -102,7 +102,7 @@ Dyadic Sum(const Dyadic& a, const Dyadic& b, std::int64_t bits, Toward toward) {
 }
 
 Dyadic Product(const Dyadic& a, const Dyadic& b) {
-  return {a.mantissa * b.mantissa, a.exponent + b.exponent};
+  return {a.mantissa * b.mantissa, a.scale + b.scale};
 }
 
 Dyadic Quotient(const Dyadic& a, const Dyadic& b, std::int64_t bits,
@@ -117,8 +117,7 @@ Dyadic Quotient(const Dyadic& a, const Dyadic& b, std::int64_t bits,
   const bool exact = kept * divisor == dividend;
   if (!exact && (sign > 0) == (toward == Toward::kUp)) ++kept;
   return RoundedToBits(
-      WithSign(std::move(kept), a.exponent - b.exponent - shift, sign), bits,
-      toward);
+      WithSign(std::move(kept), a.scale - b.scale - shift, sign), bits, toward);
 }
 
 Interval Exactly(const Dyadic& x) { return {x, x}; }
@@ -152,6 +151,19 @@ Interval Quotient(const Interval& a, const Interval& b, std::int64_t bits) {
   const Interval reciprocal{Quotient(one, b.hi, bits + 4, Toward::kDown),
                             Quotient(one, b.lo, bits + 4, Toward::kUp)};
   return Product(a, reciprocal, bits);
+}
+
+Decimal DecimalOf(const Dyadic& x) {
+  const bool negative = Sign(x) < 0;
+  BigInt magnitude = abs(x.mantissa);
+  if (x.scale >= 0) {
+    return MakeDecimal(
+        negative, DigitsOf(magnitude << static_cast<unsigned>(x.scale)), 0);
+  }
+  // m / 2^k = m 5^k / 10^k
+  magnitude *=
+      boost::multiprecision::pow(BigInt(5), static_cast<unsigned>(-x.scale));
+  return MakeDecimal(negative, DigitsOf(magnitude), x.scale);
 }
 
 }  // namespace tasa

@@ -3,13 +3,14 @@
 #include <cstdint>
 
 #include "runtime/exact/big_integer.h"
+#include "runtime/exact/decimal.h"
 
 namespace tasa {
 
-// mantissa × 2^exponent, exactly.
+// mantissa × 2^scale, exactly.
 struct Dyadic {
   BigInt mantissa;
-  std::int64_t exponent = 0;
+  std::int64_t scale = 0;
 };
 
 enum class Toward { kDown, kUp };  // -infinity, +infinity
@@ -21,8 +22,8 @@ std::int64_t TopBit(const Dyadic& x);
 // x × 2^k, exactly.
 Dyadic Scaled(Dyadic x, std::int64_t k);
 Dyadic Negated(Dyadic x);
-// x rounded `toward` to a multiple of 2^exponent.
-Dyadic RoundedAt(const Dyadic& x, std::int64_t exponent, Toward toward);
+// x rounded `toward` to a multiple of 2^scale.
+Dyadic RoundedAt(const Dyadic& x, std::int64_t scale, Toward toward);
 // x to `bits` significant bits, rounded `toward`.
 Dyadic RoundedToBits(Dyadic x, std::int64_t bits, Toward toward);
 // A rough value, for choosing how to reduce an argument; 0 for tiny x.
@@ -50,5 +51,9 @@ Interval Difference(const Interval& a, const Interval& b, std::int64_t bits);
 Interval Product(const Interval& a, const Interval& b, std::int64_t bits);
 // For a divisor that does not hold 0.
 Interval Quotient(const Interval& a, const Interval& b, std::int64_t bits);
+
+// The number a dyadic one is, in decimal: exact, as every dyadic number has
+// a finite decimal expansion.
+Decimal DecimalOf(const Dyadic& x);
 
 }  // namespace tasa

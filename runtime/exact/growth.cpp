@@ -11,15 +11,15 @@
 namespace tasa {
 namespace {
 
-Exponent MakeExponent(Decimal n, bool reciprocal) {
-  Exponent e{std::move(n), reciprocal};
+Periods MakePeriods(Decimal n, bool reciprocal) {
+  Periods e{std::move(n), reciprocal};
   if (reciprocal) {
-    const Wholeness wholeness = ReciprocalWholeness(e.periods);
+    const Wholeness wholeness = ReciprocalWholeness(e.n);
     e.whole = wholeness.whole;
     e.odd = wholeness.odd;
   } else {
-    e.whole = e.periods.IsWhole();
-    e.odd = e.periods.IsOddWhole();
+    e.whole = e.n.IsWhole();
+    e.odd = e.n.IsOddWhole();
   }
   return e;
 }
@@ -37,18 +37,14 @@ Base MakeBase(const Decimal& x) {
   return {std::move(magnitude_less_one), std::move(b), sign};
 }
 
-Exponent PeriodsExponent(Decimal n) {
-  return MakeExponent(std::move(n), false);
-}
+Periods TypedPeriods(Decimal n) { return MakePeriods(std::move(n), false); }
 
-Exponent ReciprocalExponent(Decimal n) {
-  return MakeExponent(std::move(n), true);
-}
+Periods ReciprocalPeriods(Decimal n) { return MakePeriods(std::move(n), true); }
 
 // A growth that is not on a value where what is shown changes is at some
 // distance from it, which a tight enough interval leaves on one side; one
 // that is on it is rational, and the exact check takes it.
-std::optional<Shown> ShownGrowth(const Base& b, const Exponent& e,
+std::optional<Shown> ShownGrowth(const Base& b, const Periods& e,
                                  std::int64_t most_bits) {
   std::optional<Decimal> tie;
   if (const std::optional<Shown> estimated = EstimatedGrowth(b, e, tie)) {

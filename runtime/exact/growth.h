@@ -19,21 +19,21 @@ struct Base {
 // The base 1 + x, from the exact x.
 Base MakeBase(const Decimal& x);
 
-// An exponent: a number of periods n as typed, or its reciprocal 1/n (for
-// n other than 0); whether its exact value is a whole number, and an odd
-// one: what a negative base needs to know.
-struct Exponent {
-  Decimal periods;
+// What the growth raises b to: the periods n as typed, or their
+// reciprocal 1/n (for n other than 0); whether that number is whole, and
+// an odd one: what a negative base needs to know.
+struct Periods {
+  Decimal n;
   bool reciprocal = false;
   bool whole = false;
   bool odd = false;
 
-  int Sign() const { return periods.Sign(); }
+  int Sign() const { return n.Sign(); }
 };
 // For typed periods, which a double holds; for the reciprocal, periods
 // whose reciprocal a double holds too (ReciprocalIsInfinite false).
-Exponent PeriodsExponent(Decimal n);
-Exponent ReciprocalExponent(Decimal n);
+Periods TypedPeriods(Decimal n);
+Periods ReciprocalPeriods(Decimal n);
 
 // What the growth (b^e - 1) x 100 shows: its exact value correctly
 // rounded to 15 digits, or beyond the range of a double; for b other than
@@ -42,7 +42,7 @@ Exponent ReciprocalExponent(Decimal n);
 // enclosures at 128 bits, then 256 and so on, each value where what is
 // shown changes that stays inside one checked exactly. Nothing if that
 // takes more than `most_bits`.
-std::optional<Shown> ShownGrowth(const Base& b, const Exponent& e,
+std::optional<Shown> ShownGrowth(const Base& b, const Periods& e,
                                  std::int64_t most_bits);
 
 }  // namespace tasa

@@ -47,12 +47,12 @@ Interval EnclosureOf(const Decimal& value, std::int64_t bits) {
       value.exponent + static_cast<std::int64_t>(value.digits.size() - kept);
   Interval magnitude;
   if (exponent >= 0) {
-    const BigInt scale = PowerOfTen(exponent);
-    magnitude = {{digits * scale, 0}, {(digits + more) * scale, 0}};
+    const BigInt ten_power = PowerOfTen(exponent);
+    magnitude = {{digits * ten_power, 0}, {(digits + more) * ten_power, 0}};
   } else {
-    const Dyadic scale{PowerOfTen(-exponent), 0};
-    magnitude = {Quotient({digits, 0}, scale, bits, Toward::kDown),
-                 Quotient({digits + more, 0}, scale, bits, Toward::kUp)};
+    const Dyadic ten_power{PowerOfTen(-exponent), 0};
+    magnitude = {Quotient({digits, 0}, ten_power, bits, Toward::kDown),
+                 Quotient({digits + more, 0}, ten_power, bits, Toward::kUp)};
   }
   return value.negative ? Negated(magnitude) : magnitude;
 }
@@ -68,7 +68,7 @@ Interval Reciprocal(const Decimal& n, bool whole, std::int64_t bits) {
 
 }  // namespace
 
-Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits) {
+Interval GrowthEnclosure(const Base& b, const Periods& e, std::int64_t bits) {
   const std::int64_t working = bits + 16;
   // log |b|, from |b| - 1 next to 1, where its digits are.
   const Decimal quarter{false, "25", -2};
@@ -76,17 +76,16 @@ Interval GrowthEnclosure(const Base& b, const Exponent& e, std::int64_t bits) {
       CompareMagnitudes(b.magnitude_less_one, quarter) <= 0
           ? Log1p(EnclosureOf(b.magnitude_less_one, working), working)
           : Log(EnclosureOf(b.magnitude, working), working);
-  const Interval exponent = e.reciprocal
-                                ? Reciprocal(e.periods, e.whole, working)
-                                : EnclosureOf(e.periods, working);
-  const Interval t = Product(exponent, log, working);
+  const Interval e_enclosure = e.reciprocal ? Reciprocal(e.n, e.whole, working)
+                                            : EnclosureOf(e.n, working);
+  const Interval t = Product(e_enclosure, log, working);
 
   const Dyadic hundred{100, 0};
   Interval growth;
   if (b.sign < 0 && e.odd) {
     // -(|b|^e + 1) x 100: decreasing in t.
     const auto plus_one = [](const Dyadic& x) {
-      return x.exponent == kNoBound.exponent ? x : ExactSum(x, {1, 0});
+      return x.scale == kNoBound.scale ? x : ExactSum(x, {1, 0});
     };
     growth =
         Negated(Interval{plus_one(ExpEnd(t.lo, false, Toward::kDown, working)),

@@ -65,7 +65,7 @@ bool IsPower(const Decimal& d, const BigInt& w1, const BigInt& w2,
   const std::uint64_t tens = PowerModulo(
       10, static_cast<std::uint64_t>(d.exponent < 0 ? -d.exponent : d.exponent),
       kPrime);
-  // d = digits 10^exponent; compare digits 10^e w2^q with w1^q 10^-e.
+  // d = digits 10^k; compare digits 10^k w2^q with w1^q (10^-k for k < 0).
   const auto uq = static_cast<std::uint64_t>(q);
   std::uint64_t left = digits * PowerModulo(modulo(w2), uq, kPrime) % kPrime;
   std::uint64_t right = PowerModulo(modulo(w1), uq, kPrime);
@@ -84,7 +84,7 @@ bool IsPower(const Decimal& d, const BigInt& w1, const BigInt& w2,
 
 }  // namespace
 
-bool GrowthIsExactly(const Base& b, const Exponent& e, const Decimal& value) {
+bool GrowthIsExactly(const Base& b, const Periods& e, const Decimal& value) {
   // b^e must be c = 1 + value / 100, which has b^e's sign.
   Decimal c = PlusOne(Hundredth(value));
   if (c.Sign() != (b.sign < 0 && e.odd ? -1 : 1)) return false;
@@ -99,25 +99,25 @@ bool GrowthIsExactly(const Base& b, const Exponent& e, const Decimal& value) {
   // numerator times 10^k over the denominator (docs/accuracy.md).
   const std::int64_t most_p = 4 * Size(c), most_q = 4 * Size(b.magnitude);
   const double most = static_cast<double>(std::max(most_p, most_q));
-  const Decimal& n = e.periods;
+  const Decimal& n = e.n;
   const std::int64_t places = n.exponent < 0 ? -n.exponent : 0;
   if (static_cast<double>(places) > std::log2(most) + 1 ||
       static_cast<double>(Size(n)) > std::log10(most) + 2 * places + 2) {
     return false;
   }
-  Fraction exponent = FractionOf(n);
+  Fraction e_fraction = FractionOf(n);
   if (e.reciprocal) {
-    std::swap(exponent.numerator, exponent.denominator);
-    if (exponent.denominator < 0) {
-      exponent.numerator = -exponent.numerator;
-      exponent.denominator = -exponent.denominator;
+    std::swap(e_fraction.numerator, e_fraction.denominator);
+    if (e_fraction.denominator < 0) {
+      e_fraction.numerator = -e_fraction.numerator;
+      e_fraction.denominator = -e_fraction.denominator;
     }
   }
-  if (abs(exponent.numerator) > most_p || exponent.denominator > most_q) {
+  if (abs(e_fraction.numerator) > most_p || e_fraction.denominator > most_q) {
     return false;
   }
-  const auto p = exponent.numerator.convert_to<std::int64_t>();
-  const auto q = exponent.denominator.convert_to<std::int64_t>();
+  const auto p = e_fraction.numerator.convert_to<std::int64_t>();
+  const auto q = e_fraction.denominator.convert_to<std::int64_t>();
 
   // w = |c|^(1/|p|), or its reciprocal for p < 0.
   const Fraction fraction_c = FractionOf(c);

@@ -35,14 +35,13 @@ bool EstimableFrom(const Decimal& x) {
 // would lose its digits; elsewhere from |b|, which is quicker, off by
 // 2^-113 / |log|b|| for the rounding of |b|. Either way |log|b|| lies
 // between 2^-1076 and 745.
-std::optional<Quad> LogOfMagnitude(const Base& b, Quad exponent,
-                                   double& error) {
+std::optional<Quad> LogOfMagnitude(const Base& b, Quad e_value, double& error) {
   const Decimal next_to_one{false, "9765625", -10};  // 1/1024
   const Decimal half{false, "5", -1};
   const Decimal& less_one = b.magnitude_less_one;
   if (CompareMagnitudes(less_one, half) < 0 &&
       (CompareMagnitudes(less_one, next_to_one) < 0 ||
-       QuadAbs(exponent) > 4096)) {
+       QuadAbs(e_value) > 4096)) {
     if (!EstimableFrom(less_one)) return std::nullopt;
     // log1p's slope x / ((1 + x) log1p x) is at most 2.5 for |x| < 1/2.
     error = 2.5 * kRounding + kFunction;
@@ -57,8 +56,8 @@ std::optional<Quad> LogOfMagnitude(const Base& b, Quad exponent,
 // e as a Quad, with its relative error. The periods are a typed number,
 // which a double holds (TextToNumber refuses the others), so ToQuad
 // rounds them correctly.
-Quad ExponentValue(const Exponent& e, double& error) {
-  const Quad n = ToQuad(e.periods);
+Quad ValueOf(const Periods& e, double& error) {
+  const Quad n = ToQuad(e.n);
   if (!e.reciprocal) {
     error = kRounding;
     return n;
@@ -96,19 +95,19 @@ Digits QuadDigits(Quad value, int count) {
 
 }  // namespace
 
-std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
+std::optional<Shown> EstimatedGrowth(const Base& b, const Periods& e,
                                      std::optional<Decimal>& tie) {
   // Without functions known to keep the bound, every click is enclosed.
   if constexpr (!kQuadFunctionsWithinBound) return std::nullopt;
-  double exponent_error = 0, log_error = 0;
-  const Quad exponent = ExponentValue(e, exponent_error);
-  const std::optional<Quad> log = LogOfMagnitude(b, exponent, log_error);
+  double e_error = 0, log_error = 0;
+  const Quad e_value = ValueOf(e, e_error);
+  const std::optional<Quad> log = LogOfMagnitude(b, e_value, log_error);
   if (!log) return std::nullopt;
   // |e| lies between 2^-1075 and 2^1075 (typed periods and 1/n are both
   // range-checked before they come here), so |t| lies between 2^-2151
   // and 2^1085: a normal Quad, nowhere near where one ends.
-  const Quad t = exponent * *log;
-  const double t_error = (exponent_error + log_error + kRounding) * 1.01;
+  const Quad t = e_value * *log;
+  const double t_error = (e_error + log_error + kRounding) * 1.01;
   const double t_double = static_cast<double>(t);
   // e^t is beyond every double past t = 710, and below 10^-347 before
   // t = -800, where the growth shows as -100 whichever way it is off.
@@ -142,25 +141,28 @@ std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
   // far within the 5 % spare.
   const Quad margin = QuadAbs(result) * Quad(error);
   const Quad lo = result - margin, hi = result + margin;
-  const Quad beyond = QuadScaled((1ULL << 54) - 1, 970);  // 2^1024 - 2^970
-  const Quad zero = QuadScaled(1, -1075);
+  const Quad beyond = QuadScaled(kOverflowMantissa, kOverflowScale);
+  const Quad zero = QuadScaled(1, kUnderflowScale);
   if (lo >= beyond || hi <= -beyond) return Shown{true, {}};
   if (!(hi < beyond && lo > -beyond)) return std::nullopt;
   if (lo >= -zero && hi <= zero) return Shown{};
   if (!(lo > zero || hi < -zero)) return std::nullopt;
 
-  // 21 digits, off by less than half a unit in the 21st and the error,
-  // tell the 15 unless they lie within a unit of the 21st of a tie.
-  Digits digits = QuadDigits(result, 21);
-  const std::string rest = digits.digits.substr(15);
-  const std::string kept = digits.digits.substr(0, 15);
-  const std::int64_t exponent_of_last = digits.exponent - 14;
+  // Six digits past those shown, off by less than half a unit in the last
+  // and the error, tell the shown ones unless they lie within a unit of
+  // the last of a tie.
+  constexpr int kKnown = static_cast<int>(kShownDigits) + 6;
+  Digits digits = QuadDigits(result, kKnown);
+  const std::string rest = digits.digits.substr(kShownDigits);
+  const std::string kept = digits.digits.substr(0, kShownDigits);
+  const std::int64_t exponent_of_last =
+      digits.exponent - static_cast<std::int64_t>(kShownDigits) + 1;
   if (rest == "499999" || rest == "500000" || rest == "500001") {
     tie = MakeDecimal(digits.negative, kept + '5', exponent_of_last - 1);
     return std::nullopt;
   }
-  // Past the tie, the 15 digits go up: as a 16th digit 9 would take them.
-  return Shown{false, RoundedTo15(MakeDecimal(
+  // Past the tie, the shown digits go up: as a next digit 9 would take them.
+  return Shown{false, RoundedToShown(MakeDecimal(
                           digits.negative, kept + (rest > "500000" ? '9' : '0'),
                           exponent_of_last - 1))};
 }

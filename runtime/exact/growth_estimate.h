@@ -11,7 +11,7 @@ namespace tasa {
 // estimate and a bound on its error, when the bound leaves no doubt. When
 // the estimate lies next to a tie between two 15-digit numbers, that tie
 // goes into `tie`: the exact value may be on it.
-std::optional<Shown> EstimatedGrowth(const Base& b, const Exponent& e,
+std::optional<Shown> EstimatedGrowth(const Base& b, const Periods& e,
                                      std::optional<Decimal>& tie);
 
 }  // namespace tasa

@@ -9,7 +9,7 @@ namespace {
 
 BigInt Fixed(const Dyadic& x, std::int64_t w, Toward toward) {
   const Dyadic whole = RoundedAt(Scaled(x, w), 0, toward);
-  return whole.mantissa << static_cast<unsigned>(whole.exponent);
+  return whole.mantissa << static_cast<unsigned>(whole.scale);
 }
 
 Dyadic FromFixed(BigInt f, std::int64_t w) { return {std::move(f), -w}; }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "runtime/exact/decimal.h"
+
 namespace tasa {
 
 // IEEE binary128, 113 significant bits (about 34 decimal digits), for the
@@ -38,5 +40,10 @@ Quad QuadFromText(const char* text);
 // The value in exponent form with `digits` significant digits, correctly
 // rounded: "-1.2345e+05".
 std::string QuadText(Quad x, int digits);
+
+// The value, correctly rounded to a Quad, for a number that a double holds
+// (2^-1075 < |value| < 2^1024, or 0): the only numbers it is given. Its
+// shortcut for long numbers is not proved beyond them.
+Quad ToQuad(const Decimal& value);
 
 }  // namespace tasa

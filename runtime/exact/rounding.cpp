@@ -9,8 +9,6 @@
 namespace tasa {
 namespace {
 
-constexpr std::size_t kDigits = 15;
-
 // Adds one to a string of decimal digits; "999" becomes "1000".
 std::string Incremented(std::string digits) {
   auto digit = digits.rbegin();
@@ -35,12 +33,13 @@ std::string Decremented(std::string digits) {
 // rounding to 15 digits changes: halfway to the next 15-digit number up.
 Decimal TieAbove(const Decimal& shown) {
   std::string digits = shown.digits;
-  digits.resize(kDigits, '0');
-  std::int64_t exponent = shown.Lead() - static_cast<std::int64_t>(kDigits);
+  digits.resize(kShownDigits, '0');
+  std::int64_t exponent =
+      shown.Lead() - static_cast<std::int64_t>(kShownDigits);
   if (shown.negative) {
     if (digits.find_first_not_of('0', 1) == std::string::npos) {
       // Up from -1,00000000000000E+k is toward -9,99999999999999E+(k-1).
-      digits.assign(kDigits, '9');
+      digits.assign(kShownDigits, '9');
       --exponent;
     } else {
       digits = Decremented(digits);
@@ -82,30 +81,32 @@ Decimal RoundedToDigits(const Decimal& exact, std::size_t digits) {
   return MakeDecimal(exact.negative, up ? Incremented(kept) : kept, exponent);
 }
 
-Decimal RoundedTo15(const Decimal& exact) {
-  return RoundedToDigits(exact, kDigits);
+Decimal RoundedToShown(const Decimal& exact) {
+  return RoundedToDigits(exact, kShownDigits);
 }
 
-Decimal RoundedTo15(const Dyadic& exact) {
+Decimal RoundedToShown(const Dyadic& exact) {
   if (Sign(exact) == 0) return {};
   const BigInt magnitude = abs(exact.mantissa);
   // The power of ten of the first digit, from the power of two, then made
   // sure of: the scaled value q + f lies in [10^14, 10^15).
   auto lead = static_cast<std::int64_t>(
       std::floor(static_cast<double>(TopBit(exact)) * std::log10(2.0)));
-  const BigInt low = PowerOfTen(kDigits - 1), high = PowerOfTen(kDigits);
+  const BigInt low = PowerOfTen(kShownDigits - 1),
+               high = PowerOfTen(kShownDigits);
   for (;;) {
     BigInt numerator = magnitude, denominator = 1;
-    if (exact.exponent >= 0) {
-      numerator <<= static_cast<unsigned>(exact.exponent);
+    if (exact.scale >= 0) {
+      numerator <<= static_cast<unsigned>(exact.scale);
     } else {
-      denominator <<= static_cast<unsigned>(-exact.exponent);
+      denominator <<= static_cast<unsigned>(-exact.scale);
     }
-    const std::int64_t scale = static_cast<std::int64_t>(kDigits) - 1 - lead;
-    if (scale >= 0) {
-      numerator *= PowerOfTen(scale);
+    const std::int64_t tens =
+        static_cast<std::int64_t>(kShownDigits) - 1 - lead;
+    if (tens >= 0) {
+      numerator *= PowerOfTen(tens);
     } else {
-      denominator *= PowerOfTen(-scale);
+      denominator *= PowerOfTen(-tens);
     }
     BigInt q = numerator / denominator;
     if (q >= high) {
@@ -121,7 +122,7 @@ Decimal RoundedTo15(const Dyadic& exact) {
         (twice_rest == denominator && (q & 1) != 0)) {
       ++q;
     }
-    return RoundedTo15(MakeDecimal(Sign(exact) < 0, DigitsOf(q), -scale));
+    return RoundedToShown(MakeDecimal(Sign(exact) < 0, DigitsOf(q), -tens));
   }
 }
 
@@ -134,7 +135,7 @@ Shown ShownOf(const Decimal& exact) {
     case InDouble::kNumber:
       break;
   }
-  return {false, RoundedTo15(exact)};
+  return {false, RoundedToShown(exact)};
 }
 
 Decision Decide(const Interval& x) {
@@ -158,7 +159,7 @@ Decision Decide(const Interval& x) {
     threshold.negative = below(x.hi, zero);
     return Undecided(x, threshold);
   }
-  const Decimal lo = RoundedTo15(x.lo), hi = RoundedTo15(x.hi);
+  const Decimal lo = RoundedToShown(x.lo), hi = RoundedToShown(x.hi);
   if (lo == hi) {
     return {Shown{false, lo}, std::nullopt};
   }

@@ -1,25 +1,27 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 
 #include "runtime/exact/decimal.h"
 #include "runtime/exact/dyadic.h"
+#include "runtime/exact/shown_digits.h"
 
 namespace tasa {
 
 // A result as the calculator shows it: beyond the range of a double, or its
-// value correctly rounded to 15 significant digits, ties to even (0 when a
-// double would hold it as zero).
+// value correctly rounded to kShownDigits significant digits, ties to even
+// (0 when a double would hold it as zero).
 struct Shown {
   bool overflow = false;
   Decimal value;
 };
 
-// An exact value rounded to 15, or to `digits`, significant digits, ties
-// to even.
-Decimal RoundedTo15(const Decimal& exact);
+// An exact value rounded to kShownDigits, or to `digits`, significant
+// digits, ties to even.
+Decimal RoundedToShown(const Decimal& exact);
 Decimal RoundedToDigits(const Decimal& exact, std::size_t digits);
-Decimal RoundedTo15(const Dyadic& exact);
+Decimal RoundedToShown(const Dyadic& exact);
 
 // What an exact value shows.
 Shown ShownOf(const Decimal& exact);

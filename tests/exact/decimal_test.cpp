@@ -1,6 +1,7 @@
 // The exact engine's numbers: exact sums on the digits as typed, the
 // wholeness of a reciprocal, and the one rounding to a Quad.
 #include "runtime/exact/decimal.h"
+#include "runtime/exact/quad.h"
 
 #include <gtest/gtest.h>
 
