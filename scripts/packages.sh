@@ -2,12 +2,13 @@
 # What building the calculator needs (lrelease compiles its translation).
 BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
 # What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
-# MPFR as the reference for the arithmetic, an X server and Xlib for the
-# real-window test, the desktop-entry validators, a locale with a decimal
-# comma, clang with its sanitizer and libFuzzer run times, and
-# lintian and hardening-check (devscripts) for the package.
+# MPFR as the reference for the arithmetic, an X server, Xlib, xdotool and
+# xclip for the real-window test, the desktop-entry validators, a locale
+# with a decimal comma, clang with its sanitizer and libFuzzer run times,
+# and lintian and hardening-check (devscripts) for the package.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
-  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev lintian devscripts)
+  libx11-dev xdotool xclip desktop-file-utils appstream locales clang libclang-rt-14-dev
+  lintian devscripts)
 # The packages: dpkg-shlibdeps works out the Debian package's dependencies,
 # wixl and msitools build the Windows installers, libmsi's Python bindings
 # write their summary's title, faketime gives them the release's time.
