@@ -25,6 +25,10 @@ WINE32_PACKAGES=(wine32:i386)
 # The core for other processors: 64-bit ARM Linux, run under qemu-user, and
 # WebAssembly, built with emscripten and run under node.
 OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)
+# The window for 64-bit ARM Linux: Debian's arm64 Qt (with the native moc,
+# rcc and lrelease of BUILD_PACKAGES) and Fontconfig, from the arm64
+# architecture added beside the native one.
+ARM64_PACKAGES=(qt6-base-dev:arm64 libfontconfig-dev:arm64)
 # The web page: built with emscripten (npm comes with Debian's nodejs or
 # beside it); tested in Debian's chromium, driven by npm's puppeteer-core.
 WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3)
