@@ -1,6 +1,8 @@
 # Debian packages, sourced by the other scripts.
-# What building the calculator needs (lrelease compiles its translation).
-BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
+# What building the calculator needs (lrelease compiles its translation;
+# the program asks Fontconfig for its fonts).
+BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools libfontconfig-dev
+  fonts-dejavu-core)
 # What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
 # MPFR as the reference for the arithmetic, an X server, Xlib, xdotool and
 # xclip for the real-window test, the desktop-entry validators, a locale
