@@ -17,7 +17,7 @@ git clone -q . "$again/source"
 # The first build's Debian packages, from their trees, and its web page's zip.
 cpack --config build/release/CPackConfig.cmake -B "$again/first" >/dev/null
 arm64=no
-if [[ -f build/aarch64/CPackConfig.cmake ]]; then
+if grep -qx 'TASA_BUILD_QT:BOOL=ON' build/aarch64/CMakeCache.txt 2>/dev/null; then
   arm64=yes
   cpack --config build/aarch64/CPackConfig.cmake -B "$again/first" >/dev/null
 fi

@@ -48,9 +48,9 @@ dpkg-deb -x "$deb" "$root"
 # 12's start-up files (glibc's Scrt1.o and crti.o) carry no control-flow
 # marking, so no program linked on it can: the instructions are counted.
 hardening-check --nocfprotection "$root/usr/bin/tasa-efectiva" || fail "hardening"
-landing_pads=(objdump endbr64)
-[[ $arch != arm64 ]] || landing_pads=(aarch64-linux-gnu-objdump 'bti|paciasp')
-[[ $("${landing_pads[0]}" -d "$root/usr/bin/tasa-efectiva" | grep -cE "${landing_pads[1]}") -gt 100 ]] ||
+pads=(objdump endbr64)
+[[ $arch != arm64 ]] || pads=(aarch64-linux-gnu-objdump 'bti|paciasp')
+[[ $("${pads[0]}" -d "$root/usr/bin/tasa-efectiva" | grep -cwE "${pads[1]}") -gt 100 ]] ||
   fail "built with control-flow protection"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
