@@ -2,8 +2,9 @@
 # Builds what is shipped a second time, from a fresh clone of this commit
 # in another folder (other paths, other file times, another time of day),
 # and compares it byte for byte with what the builds in build/ made: the
-# Debian package, both Windows executables and both installers, and the web
-# page's zip.
+# Debian packages (amd64 and, where the aarch64 build has the window,
+# arm64), both Windows executables and both installers, and the web page's
+# zip.
 #   check-reproducible.sh    (after scripts/test.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,8 +14,13 @@ again=$(mktemp -d /tmp/tasa-again.XXXXXX)
 trap 'rm -rf "$again"' EXIT
 git clone -q . "$again/source"
 
-# The first build's Debian package, from its tree, and its web page's zip.
+# The first build's Debian packages, from their trees, and its web page's zip.
 cpack --config build/release/CPackConfig.cmake -B "$again/first" >/dev/null
+arm64=no
+if grep -qx 'TASA_BUILD_QT:BOOL=ON' build/aarch64/CMakeCache.txt 2>/dev/null; then
+  arm64=yes
+  cpack --config build/aarch64/CPackConfig.cmake -B "$again/first" >/dev/null
+fi
 web=no
 if [[ -f build/web/CMakeCache.txt ]]; then
   web=yes
@@ -26,6 +32,13 @@ cmake -S . -B build/app -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF \
   -DTASA_BUILD_BENCH=OFF >/dev/null
 cmake --build build/app --parallel "$jobs" >/dev/null
 cpack --config build/app/CPackConfig.cmake -B "$again/second" >/dev/null
+if [[ $arm64 == yes ]]; then
+  cmake -S . -B build/aarch64 -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF \
+    -DTASA_BUILD_BENCH=OFF -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/aarch64-linux-gnu.cmake \
+    >/dev/null
+  cmake --build build/aarch64 --parallel "$jobs" >/dev/null
+  cpack --config build/aarch64/CPackConfig.cmake -B "$again/second" >/dev/null
+fi
 for target in i686:win32 x86_64:win64; do
   cmake -S . -B "build/${target##*:}" -DCMAKE_BUILD_TYPE=Release -DTASA_BUILD_TESTS=OFF \
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" >/dev/null
@@ -48,7 +61,9 @@ same() {  # FIRST SECOND
     status=1
   fi
 }
-same "$(ls "$again"/first/*.deb)" "$(ls "$again"/second/*.deb)"
+for deb in "$again"/first/*.deb; do
+  same "$deb" "$again/second/${deb##*/}"
+done
 for tree in win32 win64; do
   same "build/$tree/window/win32/TasaEfectiva.exe" \
     "$again/source/build/$tree/window/win32/TasaEfectiva.exe"

@@ -1,13 +1,16 @@
 # Debian packages, sourced by the other scripts.
-# What building the calculator needs (lrelease compiles its translation).
-BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
+# What building the calculator needs (lrelease compiles its translation;
+# the program asks Fontconfig for its fonts).
+BUILD_PACKAGES=(cmake make g++ libboost-dev qt6-base-dev qt6-l10n-tools libfontconfig-dev
+  fonts-dejavu-core)
 # What the tests and benchmarks need on top: GoogleTest and Google Benchmark,
-# MPFR as the reference for the arithmetic, an X server and Xlib for the
-# real-window test, the desktop-entry validators, a locale with a decimal
-# comma, clang with its sanitizer and libFuzzer run times, and
-# lintian and hardening-check (devscripts) for the package.
+# MPFR as the reference for the arithmetic, an X server, Xlib, xdotool and
+# xclip for the real-window test, the desktop-entry validators, a locale
+# with a decimal comma, clang with its sanitizer and libFuzzer run times,
+# and lintian and hardening-check (devscripts) for the package.
 TEST_PACKAGES=(libgtest-dev googletest libbenchmark-dev libmpfr-dev xvfb xauth
-  libx11-dev desktop-file-utils appstream locales clang libclang-rt-14-dev lintian devscripts)
+  libx11-dev xdotool xclip desktop-file-utils appstream locales clang libclang-rt-14-dev
+  lintian devscripts)
 # What a screen reader says of the window: Debian's Orca, headless, with
 # speech-dispatcher, the accessibility bus, a window manager, and xdotool
 # to drive the window.
@@ -28,6 +31,10 @@ WINE32_PACKAGES=(wine32:i386)
 # The core for other processors: 64-bit ARM Linux, run under qemu-user, and
 # WebAssembly, built with emscripten and run under node.
 OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)
+# The window for 64-bit ARM Linux: Debian's arm64 Qt (with the native moc,
+# rcc and lrelease of BUILD_PACKAGES) and Fontconfig, from the arm64
+# architecture added beside the native one.
+ARM64_PACKAGES=(qt6-base-dev:arm64 libfontconfig-dev:arm64)
 # The web page: built with emscripten (npm comes with Debian's nodejs or
 # beside it); tested in Debian's chromium, driven by npm's puppeteer-core.
 WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3)

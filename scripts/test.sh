@@ -2,8 +2,9 @@
 # Builds and runs every test, in seven builds: Release (with the Debian
 # package); the same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
 # a bounded fuzz run; the 32-bit and 64-bit Windows executables and
-# installers, driven under Wine; the core for aarch64 under qemu-user; and
-# the web page, its core in WebAssembly under node and the page in chromium.
+# installers, driven under Wine; the core, the window and the Debian package
+# for aarch64, under qemu-user; and the web page, its core in WebAssembly
+# under node and the page in chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -23,11 +24,21 @@ if bash scripts/runs-32-bit.sh; then
     "${as_root[@]}" dpkg --add-architecture i386
   fi
 fi
+# The window for aarch64 takes Debian's arm64 Qt, installed apart: where
+# it cannot be, the aarch64 build is the core alone.
+if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+  "${as_root[@]}" dpkg --add-architecture arm64
+fi
 bash scripts/install-packages.sh "${packages[@]}"
 # Wine's 32-bit half alone: where the i386 lists cannot be had (a mirror
 # mid-sync), the 32-bit programs go untested rather than everything.
 if [[ $runs_32_bit == yes ]] && ! bash scripts/install-packages.sh "${WINE32_PACKAGES[@]}"; then
   echo "Wine's 32-bit half could not be installed: the 32-bit Windows programs are built and checked without running them."
+fi
+aarch64_window=ON
+if ! bash scripts/install-packages.sh "${ARM64_PACKAGES[@]}"; then
+  aarch64_window=OFF
+  echo "The aarch64 window is not built: Debian's arm64 Qt could not be installed."
 fi
 
 # A locale with a decimal comma, to prove the conversions ignore the locale.
@@ -77,10 +88,10 @@ done
 # The web page's build holds the WebAssembly core. Not -Os: clang 14 at -Os
 # and -Oz compiles text_conversion.cpp for WebAssembly now one way, now
 # another, and the page would not be the same bytes twice.
-for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release \
-    wasm32-emscripten:web:node:Release; do
-  IFS=: read -r toolchain tree runner build_type <<<"$target"
-  echo "== The core for $toolchain, under $runner"
+for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release:$aarch64_window \
+    wasm32-emscripten:web:node:Release:OFF; do
+  IFS=: read -r toolchain tree runner build_type window <<<"$target"
+  echo "== The core$([[ $window == OFF ]] || echo " and the window") for $toolchain, under $runner"
   if ! command -v "$runner" >/dev/null; then
     echo "The $toolchain core is not tested: $runner is missing."
     continue
@@ -92,7 +103,7 @@ for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release \
   fi
   run_suite "build/$tree" -DCMAKE_BUILD_TYPE="$build_type" \
     -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/$toolchain.cmake" \
-    -DTASA_BUILD_QT=OFF -DTASA_BUILD_BENCH=OFF -DTASA_HOST_BUILD="$PWD/build/release"
+    -DTASA_BUILD_QT="$window" -DTASA_BUILD_BENCH=OFF -DTASA_HOST_BUILD="$PWD/build/release"
 done
 
 echo "== Reproducible builds"

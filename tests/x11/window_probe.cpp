@@ -209,7 +209,7 @@ int main(int argc, char* argv[]) {
   const Clock::time_point start = Clock::now();
   const pid_t child = fork();
   if (child == 0) {
-    execv(argv[first], argv + first);
+    execvp(argv[first], argv + first);
     _exit(127);
   }
 
