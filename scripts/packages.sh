@@ -25,6 +25,7 @@ WINE32_PACKAGES=(wine32:i386)
 # WebAssembly, built with emscripten and run under node.
 OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)
 # The web page: built with emscripten (npm comes with Debian's nodejs or
-# beside it); tested in Debian's chromium, driven by npm's puppeteer-core.
-WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3)
+# beside it), its files compressed with gzip and brotli; tested in Debian's
+# chromium, driven by npm's puppeteer-core.
+WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3 gzip brotli)
 WEB_TEST_PACKAGES=(chromium)
