@@ -277,8 +277,8 @@
     tell(noWebAssembly ?
         'La calculadora no pudo iniciarse: este navegador no ejecuta WebAssembly. ' +
         'Ábrala en un navegador actual.' :
-        'La calculadora no pudo iniciarse: una parte de la página no llegó o ' +
-        'llegó dañada. Compruebe la conexión y vuelva a cargar la página.', !noWebAssembly);
+        'La calculadora no pudo iniciarse. Compruebe la conexión y vuelva a cargar ' +
+        'la página.', !noWebAssembly);
   });
 
   // The service worker keeps the page's files, past the HTTP cache, and
