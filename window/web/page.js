@@ -243,24 +243,36 @@
   addEventListener('resize', layOut);
 
   // The form takes typing at once; the core comes after, its two files
-  // named by the page's links (each named by what it holds).
+  // named by the page's links (each named by what it holds). Its bytes
+  // compile while the form is laid out, and its loader arrives.
+  const linked = (as) => document.querySelector(`link[rel="preload"][as="${as}"]`).href;
+  const bytes = () => fetch(linked('fetch'), {credentials: 'same-origin'});
+  const compiled = typeof WebAssembly !== 'object' ? null :
+    WebAssembly.compileStreaming(bytes()).catch(() => bytes()  // a server without its type
+        .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(response))
+        .then((buffer) => WebAssembly.compile(buffer)));
   layOut();
   if (document.activeElement === document.body) {
     form.querySelector('button, input.box').focus();  // the first in tab order
   }
   form.dataset.core = 'loading';
   tell('Cargando…');
-  const linked = (as) => document.querySelector(`link[rel="preload"][as="${as}"]`).href;
   const loaded = new Promise((done, failed) => {
-    if (typeof WebAssembly !== 'object') {
+    if (compiled === null) {
       failed(new Error('WebAssembly'));
       return;
     }
+    compiled.catch(failed);
     const script = document.createElement('script');
     script.src = linked('script');
     script.addEventListener('error', failed);
     script.addEventListener('load', () => createTasaCore({
-      page, locateFile: () => linked('fetch'), printErr: () => {},
+      page,
+      instantiateWasm(imports, receive) {
+        compiled.then((module) => WebAssembly.instantiate(module, imports)
+            .then((instance) => receive(instance, module))).catch(failed);
+        return {};
+      },
     }).then(done, failed));
     document.head.append(script);
   });
