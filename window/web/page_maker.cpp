@@ -165,9 +165,9 @@ int main(int argc, char* argv[]) {
       "<link rel=\"icon\" href=\"tasa-efectiva.svg\" type=\"image/svg+xml\">\n"
       "<link rel=\"stylesheet\" href=\"page.css\">\n"
       // The core on its way while the page is read; page.js runs it.
-      "<link rel=\"preload\" href=\"tasa-core.js\" as=\"script\">\n"
+      "<link rel=\"preload\" href=\"tasa-core.js\" as=\"script\" fetchpriority=\"low\">\n"
       "<link rel=\"preload\" href=\"tasa-core.wasm\" as=\"fetch\" "
-      "type=\"application/wasm\" crossorigin>\n"
+      "type=\"application/wasm\" crossorigin fetchpriority=\"low\">\n"
       // The form is first painted with its captions sized (page.js).
       "<script src=\"page.js\" defer blocking=\"render\"></script>\n"
       "</head>\n<body>\n<main>\n<h1 class=\"unseen\">" +
