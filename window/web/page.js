@@ -306,7 +306,7 @@
     const ask = () => navigator.serviceWorker.controller?.postMessage('release');
     navigator.serviceWorker.addEventListener('message', (event) => {
       if (served && event.data?.release && event.data.release !== served) {
-        tell('Hay una versión nueva de la calculadora.', true);
+        tell('Hay una versión nueva.', true);
       }
     });
     navigator.serviceWorker.addEventListener('controllerchange', ask);
