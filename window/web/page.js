@@ -247,8 +247,9 @@
   // compile while the form is laid out, and its loader arrives.
   const linked = (as) => document.querySelector(`link[rel="preload"][as="${as}"]`).href;
   const bytes = () => fetch(linked('fetch'), {credentials: 'same-origin'});
+  // Streamed where the server gives the .wasm its type and the browser can.
   const compiled = typeof WebAssembly !== 'object' ? null :
-    WebAssembly.compileStreaming(bytes()).catch(() => bytes()  // a server without its type
+    Promise.resolve().then(() => WebAssembly.compileStreaming(bytes())).catch(() => bytes()
         .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(response))
         .then((buffer) => WebAssembly.compile(buffer)));
   layOut();
