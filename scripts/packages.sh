@@ -36,6 +36,7 @@ OTHER_PROCESSOR_PACKAGES=(g++-aarch64-linux-gnu qemu-user emscripten nodejs)
 # architecture added beside the native one.
 ARM64_PACKAGES=(qt6-base-dev:arm64 libfontconfig-dev:arm64)
 # The web page: built with emscripten (npm comes with Debian's nodejs or
-# beside it); tested in Debian's chromium, driven by npm's puppeteer-core.
-WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3)
+# beside it), its files compressed with gzip and brotli; tested in Debian's
+# chromium, driven by npm's puppeteer-core.
+WEB_BUILD_PACKAGES=(cmake make libboost-dev emscripten nodejs python3 gzip brotli)
 WEB_TEST_PACKAGES=(chromium)

@@ -15,7 +15,7 @@ as_root=()
 packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${A11Y_TEST_PACKAGES[@]}"
   "${PACKAGING_PACKAGES[@]}"
   "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
-  "${OTHER_PROCESSOR_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}")
+  "${OTHER_PROCESSOR_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}")
 runs_32_bit=no
 if bash scripts/runs-32-bit.sh; then
   runs_32_bit=yes
@@ -97,8 +97,9 @@ for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release:$aarch64_window \
     continue
   fi
   if [[ $tree == web ]]; then
-    # puppeteer-core, which drives Debian's chromium and downloads none.
-    (cd scripts/web && npm ci --no-audit --no-fund --loglevel=error) ||
+    # puppeteer-core, which drives Debian's chromium and downloads none, and
+    # axe-core; not the benchmark's Lighthouse.
+    (cd scripts/web && npm ci --omit=dev --no-audit --no-fund --loglevel=error) ||
       echo "The web page is not driven in chromium: npm could not install puppeteer-core."
   fi
   run_suite "build/$tree" -DCMAKE_BUILD_TYPE="$build_type" \

@@ -18,14 +18,18 @@ export function launch() {
   });
 }
 
+// Until the page's core has loaded (or could not).
+export const coreLoaded = (page) => page.waitForFunction(() =>
+  ['ready', 'failed'].includes(document.getElementById('Form1')?.dataset.core));
+
 // A new tab of `browser` (or of a browser context) on `url`, once it is
-// ready for a click: loaded, its controls shown and in the accessibility
-// tree.
-export async function openReady(browser, url, viewport = {width: 1024, height: 768}) {
+// ready for a click: loaded, its core too. `watch` sees the tab first.
+export async function openReady(browser, url, viewport = {width: 1024, height: 768},
+    watch = () => {}) {
   const page = await browser.newPage();
+  watch(page);
   await page.setViewport(viewport);
   await page.goto(url, {waitUntil: 'load'});
-  await page.waitForFunction(() =>
-    !document.getElementById('Form1').classList.contains('loading'));
+  await coreLoaded(page);
   return page;
 }

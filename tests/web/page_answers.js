@@ -9,17 +9,19 @@ const path = require('path');
 const readline = require('readline');
 
 const site = process.argv[2];
-const createTasaCore = require(path.resolve(site, 'tasa-core.js'));
 // The boxes' and buttons' places in the window description, as the page's
-// data-index attributes give them.
+// data-index attributes give them; the core's files, by the names the page
+// gives them.
 const page = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
+const linked = (as) => new RegExp(`href="([^"]+)" as="${as}"`).exec(page)[1];
+const createTasaCore = require(path.resolve(site, linked('script')));
 const indexOf = (id) => Number(new RegExp(`id="${id}" data-index="(\\d+)"`).exec(page)[1]);
 const [text1, text2, text3] = ['Text1', 'Text2', 'Text3'].map(indexOf);
 const [annual, monthly] = ['Command1', 'Command2'].map(indexOf);
 
 // The core's bytes from the site itself: emscripten 3.1.6 would fetch() a
 // path, which node's fetch takes for no URL.
-const wasmBinary = fs.readFileSync(path.join(site, 'tasa-core.wasm'));
+const wasmBinary = fs.readFileSync(path.join(site, linked('fetch')));
 createTasaCore({page: {}, wasmBinary}).then((core) => {
   const encoder = new TextEncoder();
   const setBox = (index, text) => {

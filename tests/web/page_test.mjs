@@ -1,22 +1,30 @@
 // Drives the calculator's web page in Debian's chromium, headless, as a
 // person and a screen reader meet it: the layout against the window
 // description, names, tab order, the keys, the worked examples, each
-// error's dialog and focus, pastes, what a box shows of a number too long
-// for it (in pixels), the captions, a phone-sized screen, the service
-// worker and a reload offline, and a few hundred clicks typed in, against
-// the Linux build. Prints one line per check and "N passed, M failed".
+// error's dialog and focus, pastes and their undoing, what a box shows of a
+// number too long for it (in pixels), the captions, contrast, screens of
+// phones and tablets both ways, the page while its core loads and when it
+// cannot, the service worker, a reload offline and a second release behind
+// three kinds of servers, axe-core's rules, and a few hundred clicks typed
+// in, against the Linux build; all under the page's strict policy, sent as
+// a header too. Prints one line per check and "N passed, M failed".
 //   node page_test.mjs SITE_DIR LINUX_RATES_TABLE
 // Exits 77 (skipped) where chromium cannot be started.
 import {execFileSync} from 'node:child_process';
+import {createHash} from 'node:crypto';
 import {existsSync, readFileSync} from 'node:fs';
+import {cp, mkdtemp, readdir, rm, utimes, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {chromium, launch, openReady} from '../../scripts/web/browser.mjs';
+import {chromium, coreLoaded, launch, openReady} from '../../scripts/web/browser.mjs';
 import {serve} from '../../scripts/web/serve.mjs';
 
 const [site, linuxTable] = process.argv.slice(2);
-if (!existsSync(new URL('../../scripts/web/node_modules/puppeteer-core', import.meta.url))) {
-  console.log('skipped: no puppeteer-core (npm ci in scripts/web)');
-  process.exit(77);
+for (const tool of ['puppeteer-core', 'axe-core']) {
+  if (!existsSync(new URL(`../../scripts/web/node_modules/${tool}`, import.meta.url))) {
+    console.log(`skipped: no ${tool} (npm ci in scripts/web)`);
+    process.exit(77);
+  }
 }
 if (!existsSync(chromium)) {
   console.log(`skipped: no chromium at ${chromium}`);
@@ -54,13 +62,29 @@ try {
   await server.close();
   process.exit(77);
 }
-const open = async (width = 1024, height = 768) => {
-  const page = await openReady(browser, server.url, {width, height});
+// No script error, nothing the page's policy refuses.
+const watch = (page) => {
   page.on('pageerror', (error) => check(false, `no script error: ${error.message}`));
-  return page;
+  page.on('console', (message) => /Content Security Policy/.test(message.text()) &&
+      check(false, `nothing refused: ${message.text()}`));
 };
+// A tab in a browser context of its own, its requests answered by `answer`.
+const tabWith = async (answer) => {
+  const tab = await (await browser.createBrowserContext()).newPage();
+  watch(tab);
+  await tab.setRequestInterception(true);
+  tab.on('request', answer);
+  return tab;
+};
+const open = async (width = 1024, height = 768, touch = false, context = browser, url = server.url) =>
+  openReady(context, url, {width, height, hasTouch: touch, isMobile: touch}, watch);
 const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
+const withControl = async (page, key) => {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(key);
+  await page.keyboard.up('Control');
+};
 const setBoxes = (page, texts) => page.evaluate((texts) => {
   for (const [id, text] of Object.entries(texts)) {
     document.getElementById(id).value = text;
@@ -72,6 +96,12 @@ const placesIn = (page) => page.evaluate((ids) => ids.map((id) => {
   const origin = document.getElementById('Form1').getBoundingClientRect();
   return [box.x - origin.x, box.y - origin.y, box.width, box.height];
 }), ids);
+// Contrast of two sRGB colours, the first over the second where it is
+// translucent.
+const luminance = (rgb) => rgb.map((c) => c / 255).map((c) => c <= 0.03928 ? c / 12.92 :
+  ((c + 0.055) / 1.055) ** 2.4).reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+const contrast = ([r, g, b, a = 1], back) => [luminance([r, g, b].map((c, i) =>
+  c * a + back[i] * (1 - a))), luminance(back)].sort((x, y) => x - y).reduce((y, x) => (x + 0.05) / (y + 0.05));
 // The open error dialog's text, or null.
 const report = (page) => page.evaluate(() => {
   const dialog = document.getElementById('report');
@@ -189,24 +219,26 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
   await page.click('#Command1');
   check(await value(page, 'Text1') === '12,682503013197', 'after the errors the calculator carries on');
 
-  // Pastes keep the text around the caret and cut at the first line break.
+  // Pastes from the clipboard keep the text around the caret and cut at the
+  // first line break; Ctrl+Z undoes them.
+  await browser.defaultBrowserContext().overridePermissions(server.url,
+      ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   const pastes = [
     ['5\n6', 0, 0, '512'], ['5\r6', 1, 1, '152'], ['5\r\n6', 1, 2, '15'],
-    ['5\u00856', 0, 2, '5'], ['5\u20286', 2, 2, '125'], ['5\u20296', 0, 0, '512'],
+    ['5\u00856', 0, 2, '5'], ['5\u20286', 2, 2, '125'], ['5\u20296', 0, 0, '512'], ['56', 1, 1, '1562'],
   ];
   for (const [pasted, from, to, kept] of pastes) {
-    const result = await page.evaluate((pasted, from, to) => {
+    await page.evaluate((pasted, from, to) => {
       const box = document.getElementById('Text2');
       box.value = '12';
       box.focus();
       box.setSelectionRange(from, to);
-      const data = new DataTransfer();
-      data.setData('text/plain', pasted);
-      box.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
-        cancelable: true}));
-      return box.value;
+      return navigator.clipboard.writeText(pasted);
     }, pasted, from, to);
-    check(result === kept, `a paste of ${JSON.stringify(pasted)} over ${from}-${to} of "12" keeps ${result}`);
+    const result = await withControl(page, 'KeyV').then(() => value(page, 'Text2'));
+    const undone = await withControl(page, 'KeyZ').then(() => value(page, 'Text2'));
+    check(result === kept && undone === '12',
+        `a paste of ${JSON.stringify(pasted)} over ${from}-${to} of "12" keeps ${result}; undone: ${undone}`);
   }
 
   // A number too long for its box, without the focus: shortened, in the
@@ -247,21 +279,36 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
       size.Label5_0 === size.Label5_1 && size.Command1 === size.Command2 &&
       size.Command2 === size.Command4, 'captions that stand together share one size');
 
-  // The service worker keeps every file, and the page works offline.
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null ||
-      navigator.serviceWorker.ready.then(() => true), {timeout: 10000});
+  // Contrast of the controls' boundaries and of the box's focus ring with
+  // the form around them (the ring over it), also in forced colours.
+  const cdp = await page.createCDPSession();
+  for (const forced of ['none', 'active']) {
+    await cdp.send('Emulation.setEmulatedMedia', {features: [{name: 'forced-colors', value: forced}]});
+    await page.focus('#Text2');
+    const [form, ...colours] = await page.evaluate(() => ['Form1', 'Text1', 'Command1', 'Text2']
+        .map((id, i) => getComputedStyle(document.getElementById(id))[i < 3 ? (i ? 'borderTopColor' :
+          'backgroundColor') : 'outlineColor'].match(/[\d.]+/g).map(Number)));
+    const ratios = colours.map((colour) => contrast(colour, form).toFixed(2));
+    check(ratios.every((ratio) => ratio >= 3), `forced colours ${forced}: box, button and ` +
+        `focus ring against the form ${ratios.join(', ')} (3 at least)`);
+  }
+  await cdp.send('Emulation.setEmulatedMedia', {features: []});
+
+  // The service worker keeps every file of the release, and the page works
+  // offline.
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, {timeout: 10000});
   const kept = await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    const names = await caches.keys();
-    const cache = await caches.open(names[0]);
-    return (await cache.keys()).map((request) => new URL(request.url).pathname);
+    const cache = await caches.open((await caches.keys())[0]);
+    return (await cache.keys()).map((request) => new URL(request.url).pathname.slice(1));
   });
-  const files = ['/', '/index.html', '/tasa-core.js', '/tasa-core.wasm', '/page.js',
-    '/page.css', '/manifest.webmanifest', '/tasa-efectiva-192.png', '/tasa-efectiva-512.png'];
-  check(files.every((file) => kept.includes(file)), `the service worker keeps every file: ${kept}`);
+  const release = Object.fromEntries([...readFileSync(join(site, 'sw.js'), 'utf8')
+      .matchAll(/'([^']+)': '([0-9a-f]{64})'/g)].map((match) => match.slice(1)));
+  const files = Object.keys(release).map((name) => name.replace('./', ''));
+  check(files.length === 12 && files.every((file) => kept.includes(file)),
+      `the service worker keeps every file: ${kept}`);
   await page.setOfflineMode(true);
   await page.reload({waitUntil: 'load'});
-  await page.waitForFunction(() => !document.getElementById('Form1').classList.contains('loading'));
+  await coreLoaded(page);
   await setBoxes(page, {Text1: '12', Text2: '12', Text3: ' '});
   await page.click('#Command2');
   check(await value(page, 'Text3') === '0,948879293458297', 'with the network off it reloads and calculates');
@@ -305,22 +352,131 @@ const named = (role, name) => nodes.some((node) => node.role === role &&
   }
   check(same === generated.length, `${same} of ${generated.length} typed clicks show what Linux shows`);
 
-  // A phone-sized screen: the form scaled to the width, the layout kept.
-  const phone = await open(360, 640);
-  const scaled = await phone.evaluate(() => ({
-    width: document.getElementById('Form1').getBoundingClientRect().width,
-    scroll: document.documentElement.scrollWidth - document.documentElement.clientWidth,
-  }));
-  check(scaled.width >= 0.9 * 360 && scaled.width <= 360 && scaled.scroll === 0,
-      `on 360 x 640 the form is ${scaled.width.toFixed(1)} px wide, no horizontal scrolling`);
-  const k = scaled.width / 286;
-  const phoneAt = await placesIn(phone);
-  check(ids.every((id, i) => phoneAt[i].every((pixels, j) =>
-    Math.abs(pixels - controls[id][j] / 15 * k) < 0.1)),
-  'every control where the twips put it, scaled (to a tenth of a pixel)');
-  await setBoxes(phone, {Text1: ' ', Text2: '12', Text3: '1'});
-  await phone.click('#Command1');
-  check(await value(phone, 'Text1') === '12,682503013197', 'a click on the phone-sized page');
+  // Phones and tablets, both ways: the form and its status line as large
+  // as fit, the layout kept; boxes and buttons 24 px at least from 390 px
+  // up; the dialog scaled with them.
+  for (const [width, height] of [[360, 640], [640, 360], [844, 390], [768, 1024]]) {
+    const phone = await open(width, height, true);
+    const k = await phone.$eval('#Form1', (form) => form.getBoundingClientRect().width / 286);
+    const fill = Math.max((286 * k + 12) / width, ((249 + 24) * k + 12) / height);
+    const phoneAt = await placesIn(phone);
+    const scroll = await phone.evaluate(() => document.documentElement.scrollWidth +
+        document.documentElement.scrollHeight - window.innerWidth - window.innerHeight);
+    const targets = phoneAt.filter((place, i) => !ids[i].startsWith('Label'));
+    check(fill > 0.999 && fill < 1.001 && scroll === 0 && ids.every((id, i) => phoneAt[i]
+        .every((pixels, j) => Math.abs(pixels - controls[id][j] / 15 * k) < 0.1)) &&
+        (Math.min(width, height) < 390 || targets.every(([, , w, h]) => w >= 24 && h >= 24)),
+    `on ${width} x ${height} the form at ${k.toFixed(2)}x fills it, no scrolling, every control where the twips put it`);
+    await setBoxes(phone, {Text1: '12', Text2: '0', Text3: '5'});
+    await phone.click('#Command2');
+    const fonts = await phone.evaluate(() => ['report', 'report-close'].map((id) =>
+      parseFloat(getComputedStyle(document.getElementById(id)).fontSize)));
+    check(await report(phone) !== null && Math.abs(fonts[0] - 12 * k) < 0.01 && fonts[1] === fonts[0],
+        `its error dialog at ${fonts[0]} px`);
+    await phone.close();
+  }
+
+  // While the core is on its way: the form painted and typed into, the
+  // captions at their final sizes (no layout shift), "Cargando…" said, a
+  // click kept and run once the core has come.
+  let arrive;
+  const coreHeld = new Promise((done) => { arrive = done; });
+  const slow = await tabWith((request) => (request.url().includes('tasa-core') ? coreHeld :
+    Promise.resolve()).then(() => request.continue()));
+  await slow.goto(server.url, {waitUntil: 'domcontentloaded'});
+  await slow.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length);
+  await slow.type('#Text3', '1');
+  await slow.click('#Command1');
+  const waiting = await slow.evaluate(() => [document.getElementById('status').textContent,
+    document.getElementById('Text1').value]);
+  arrive();
+  await coreLoaded(slow);
+  const shifts = await slow.evaluate(() => {
+    const observer = new PerformanceObserver(() => {});
+    observer.observe({type: 'layout-shift', buffered: true});
+    return observer.takeRecords().length;
+  });
+  check(waiting.join('|') === 'Cargando…| ' && await value(slow, 'Text1') === '0' && shifts === 0,
+      `before the core: ${waiting}; after: the click ran, ${shifts} layout shifts`);
+  await slow.browserContext().close();
+
+  // A core that cannot load: the form stays, a message says so in Spanish.
+  const failures = [
+    ['a .wasm missing', {status: 404}, /Compruebe la conexión/],
+    ['a .wasm damaged', {status: 200, contentType: 'application/wasm', body: 'tasa'}, /Compruebe la conexión/],
+    ['offline, nothing kept', 'internetdisconnected', /Compruebe la conexión/],
+    ['no WebAssembly', null, /no ejecuta WebAssembly/],
+  ];
+  for (const [what, answer, message] of failures) {
+    const tab = await tabWith((request) => !request.url().includes('tasa-core.') || answer === null ?
+      request.continue() : typeof answer === 'string' ? request.abort(answer) :
+      request.url().endsWith('.wasm') ? request.respond(answer) : request.continue());
+    if (answer === null) await tab.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
+    await tab.goto(server.url);
+    await coreLoaded(tab);
+    const said = await tab.$eval('#status', (status) => status.textContent);
+    check(message.test(said) && /no pudo iniciarse/.test(said) &&
+        await tab.$eval('#Form1', (form) => form.getBoundingClientRect().height) > 0, `${what}: ${said}`);
+    await tab.browserContext().close();
+  }
+
+  // A second release (a caption byte changed) behind three kinds of
+  // servers: a person who has used the page gets it by the second load,
+  // told on the first; never both releases' files; offline throughout.
+  for (const kind of ['plain', 'no-cache', 'day']) {
+    const folder = await mkdtemp(join(tmpdir(), 'tasa-release-'));
+    await cp(site, folder, {recursive: true});
+    // Published a minute ago (Last-Modified tells times to the second).
+    const past = new Date(Date.now() - 60000);
+    await Promise.all((await readdir(folder)).map((file) => utimes(join(folder, file), past, past)));
+    const published = await serve(folder, {kind});
+    const context = await browser.createBrowserContext();
+    const tab = await open(1024, 768, false, context, published.url);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const before = readFileSync(join(folder, 'index.html'), 'utf8');
+    const after = before.replace('>Borrar<', '>BorraR<');
+    const digest = (text) => createHash('sha256').update(text).digest('hex');
+    const worker = readFileSync(join(folder, 'sw.js'), 'utf8').replaceAll(digest(before), digest(after));
+    await Promise.all(['.gz', '.br'].flatMap((end) => [rm(join(folder, `index.html${end}`)),
+      rm(join(folder, `sw.js${end}`))]).concat(writeFile(join(folder, 'index.html'), after),
+        writeFile(join(folder, 'sw.js'), worker)));
+    const shown = [];
+    for (const offline of [false, false, true]) {
+      await tab.setOfflineMode(offline);
+      await tab.goto(published.url, {waitUntil: 'load'});
+      await coreLoaded(tab);
+      shown.push(await tab.$eval('#Command4', (button) => button.textContent));
+      if (shown.length === 1 && shown[0] === 'Borrar') {
+        await tab.waitForFunction(() => /versión nueva/.test(document.getElementById('status').textContent));
+      }
+    }
+    await setBoxes(tab, {Text1: ' ', Text2: '12', Text3: '1'});
+    await tab.click('#Command1');
+    const releases = await tab.evaluate(() => caches.keys());
+    check(shown.slice(1).join() === 'BorraR,BorraR' && releases.length === 1 &&
+        await value(tab, 'Text1') === '12,682503013197',
+    `behind a ${kind} server the loads after a release show ${shown}, one release kept`);
+    await context.close();
+    published.close();
+    await rm(folder, {recursive: true});
+  }
+
+  // axe-core's rules, WCAG 2.2 AA and its best practices: on a desktop, a
+  // phone, with the dialog open.
+  const axe = readFileSync(new URL('../../scripts/web/node_modules/axe-core/axe.min.js',
+      import.meta.url), 'utf8');
+  const phone = await open(360, 640, true);
+  for (const [where, tab] of [['a desktop', page], ['a phone', phone], ['the dialog', phone]]) {
+    if (where === 'the dialog') {
+      await setBoxes(tab, {Text1: '12', Text2: '0', Text3: '5'});
+      await tab.click('#Command2');
+    }
+    await tab.evaluate(axe);
+    const violations = await tab.evaluate(() => axe.run(document, {runOnly:
+        ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']})
+        .then((result) => result.violations.map((rule) => `${rule.id} (${rule.nodes.length})`)));
+    check(violations.length === 0, `axe on ${where}: ${violations.length} violations ${violations}`);
+  }
 } finally {
   await browser.close();
   server.close();

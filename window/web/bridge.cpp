@@ -61,6 +61,4 @@ EMSCRIPTEN_KEEPALIVE const char* tasa_tooltip(int index) {
   return Kept(Page().Tooltip(index));
 }
 
-EMSCRIPTEN_KEEPALIVE void tasa_fit_captions() { Page().FitCaptions(); }
-
 }  // extern "C"

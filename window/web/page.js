@@ -1,11 +1,13 @@
 // The calculator's page: ties the elements page_maker wrote to the core in
 // WebAssembly (tasa-core.js), which holds the boxes' texts while a click
-// runs, does every calculation, and decides what a box shows and which size
-// a caption takes. Here only what a browser must do: events, measuring text
-// in the page's fonts, the error dialog, the scale, the service worker.
+// runs, does every calculation, and decides what a box shows. Here only
+// what a browser must do: events, measuring text in the page's fonts, the
+// captions' sizes, the error dialog, the scale, loading the core and
+// saying so, the service worker.
 'use strict';
 
 (() => {
+  const root = document.documentElement;
   const form = document.getElementById('Form1');
   const byIndex = [];
   for (const element of form.querySelectorAll('[data-index]')) {
@@ -13,10 +15,29 @@
   }
   const boxes = byIndex.filter((element) => element.classList.contains('box'));
   const buttons = byIndex.filter((element) => element.tagName === 'BUTTON');
+  const captions = byIndex.filter((element) => element.classList.contains('caption'));
   const twinOf = (box) => box.nextElementSibling;
   const report = document.getElementById('report');
+  const status = document.getElementById('status');
   const canvas = document.createElement('canvas').getContext('2d');
   const lineBreak = /[\r\n\u0085\u2028\u2029]/;
+
+  // The scale, --k on the root: the form, the dialog and the status line
+  // are drawn at it. 1 on a desktop; on a touch screen, or a window below
+  // 600 CSS pixels wide, the largest at which the form and the status line
+  // under it fit the window, with a margin, the layout kept.
+  const coarse = matchMedia('(pointer: coarse)');
+  const scale = () => Number(root.style.getPropertyValue('--k') || 1);
+  const rescale = () => {
+    const width = root.clientWidth;
+    const height = root.clientHeight;
+    const style = getComputedStyle(root);
+    const pixels = (name) => Number(style.getPropertyValue(name));
+    const k = coarse.matches || width < 600 ? Math.min(
+        (width - 2 * pixels('--margin')) / pixels('--form-width'),
+        (height - 2 * pixels('--margin')) / (pixels('--form-height') + pixels('--status'))) : 1;
+    root.style.setProperty('--k', k);
+  };
 
   // Each control's font and the room inside it, read once for each scale:
   // reading the style sheet for every text measured would cost more than
@@ -43,27 +64,29 @@
     return canvas.measureText(text).width;
   };
 
-  // Whether a caption shows whole at a size, kept for each scale: measured
-  // while the core is still on its way (warmCaptions), asked for by it.
-  let captionFits = new Map();
-  const measureCaption = (index, halfPoints) => {
-    const key = `${index} ${halfPoints}`;
-    if (!captionFits.has(key)) {
-      const points = halfPoints / 2;
-      const height = points * scale() * 96 / 72 * 1.15;
-      captionFits.set(key, widthIn(index, byIndex[index].textContent, points) <=
-          rooms[index].width && height <= rooms[index].height + 0.5);
-    }
-    return captionFits.get(key);
-  };
-  // The sizes the core tries, from 8 points down in half points.
-  const warmCaptions = () => {
-    byIndex.forEach((element, index) => {
-      if (!element.classList.contains('caption')) return;
-      for (let halfPoints = 16; halfPoints > 12; --halfPoints) {
-        if (measureCaption(index, halfPoints)) break;
+  // Each caption at the largest half point from data-largest down to
+  // data-smallest at which it shows whole, those that stand together
+  // (data-group) at the smallest of theirs: before the form is first
+  // painted, so that no caption changes size later.
+  const fitCaptions = () => {
+    const fits = (element, halfPoints) => {
+      const index = Number(element.dataset.index);
+      const height = halfPoints / 2 * scale() * 96 / 72 * 1.15;
+      return widthIn(index, element.textContent, halfPoints / 2) <= rooms[index].width &&
+          height <= rooms[index].height + 0.5;
+    };
+    const sizes = new Map();
+    for (const element of captions) {
+      let halfPoints = Number(form.dataset.largest);
+      while (halfPoints > Number(form.dataset.smallest) && !fits(element, halfPoints)) {
+        --halfPoints;
       }
-    });
+      const group = element.dataset.group ?? element.id;
+      sizes.set(group, Math.min(sizes.get(group) ?? halfPoints, halfPoints));
+    }
+    for (const element of captions) {
+      element.style.setProperty('--points', sizes.get(element.dataset.group ?? element.id) / 2);
+    }
   };
 
   // What the core asks of the page (page_calls.h).
@@ -71,20 +94,6 @@
     boxFits(index, text) {
       return widthIn(index, text) <= rooms[index].width;
     },
-    captionFits: measureCaption,
-    setCaptionSize(index, halfPoints) {
-      byIndex[index].style.setProperty('--points', halfPoints / 2);
-    },
-  };
-
-  // The scale: 1 on a desktop; below 600 CSS pixels of width the form
-  // takes 95 % of it, the layout kept.
-  const scale = () => Number(form.style.getPropertyValue('--k') || 1);
-  const rescale = () => {
-    const width = document.documentElement.clientWidth;
-    const k = width < 600 ? Math.max(1, 0.95 * width / Number(
-        form.style.getPropertyValue('--width'))) : 1;
-    form.style.setProperty('--k', k);
   };
 
   let core = null;
@@ -105,6 +114,7 @@
   // What a box shows without the focus, and its tooltip; `told` when the
   // core holds the box's text already.
   const refresh = (box, told = false) => {
+    if (core === null) return;
     const index = Number(box.dataset.index);
     if (!told) {
       withText(box.value, (at, length) =>
@@ -116,6 +126,20 @@
     twin.value = shown;
     twin.hidden = shown === '';
     box.title = text(core._tasa_tooltip(index));
+  };
+
+  // The status line under the form: one polite live region, so that a
+  // screen reader says what it shows too. What is told replaces what was;
+  // with `reload`, a button to load the page again follows it.
+  const tell = (message, reload = false) => {
+    status.replaceChildren(message);
+    if (reload) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = 'Recargar';
+      button.addEventListener('click', () => location.reload());
+      status.append(button);
+    }
   };
 
   let focusBefore = null;
@@ -146,7 +170,13 @@
     closeReport();
   });
 
+  // A click while the core loads waits for it; the last one runs.
+  let waiting = null;
   const click = (index) => {
+    if (core === null) {
+      waiting = index;
+      return;
+    }
     for (const box of boxes) {
       withText(box.value, (at, length) =>
         core._tasa_set_box_text(Number(box.dataset.index), at, length));
@@ -167,17 +197,28 @@
   };
 
   // A paste, or a drop, keeps what comes before its first line break, at
-  // the caret: the browser would turn line breaks into spaces.
+  // the caret: the browser would turn line breaks into spaces. Inserted as
+  // typing is, so that undo takes it back; a paste without a line break is
+  // left to the browser, and the paste event is never cancelled.
   const insertFirstLine = (box, inserted) => {
     const cut = inserted.search(lineBreak);
     const kept = cut < 0 ? inserted : inserted.slice(0, cut);
-    box.setRangeText(kept, box.selectionStart, box.selectionEnd, 'end');
-    box.dispatchEvent(new Event('input', {bubbles: true}));
+    if (!document.execCommand('insertText', false, kept)) {
+      box.setRangeText(kept, box.selectionStart, box.selectionEnd, 'end');
+      box.dispatchEvent(new Event('input', {bubbles: true}));
+    }
   };
+  let pasted = '';
   for (const box of boxes) {
     box.addEventListener('paste', (event) => {
-      event.preventDefault();
-      insertFirstLine(box, event.clipboardData.getData('text/plain'));
+      pasted = event.clipboardData?.getData('text/plain') ?? '';
+    });
+    box.addEventListener('beforeinput', (event) => {
+      const inserted = event.data ?? pasted;
+      if (event.inputType === 'insertFromPaste' && lineBreak.test(inserted)) {
+        event.preventDefault();
+        insertFirstLine(box, inserted);
+      }
     });
     box.addEventListener('drop', (event) => {
       event.preventDefault();
@@ -193,35 +234,86 @@
   }
   form.addEventListener('submit', (event) => event.preventDefault());
 
-  const measure = () => {
+  const layOut = () => {
     rescale();
     measureRooms();
-    captionFits = new Map();
-    warmCaptions();
-  };
-  const layOut = () => {
-    measure();
-    core._tasa_fit_captions();
+    fitCaptions();
     boxes.forEach((box) => refresh(box));
   };
+  addEventListener('resize', layOut);
 
-  // The controls come into view, and into the accessibility tree, once
-  // the core can answer them; their text is measured while it loads.
-  const loading = createTasaCore({page});
-  measure();
-  loading.then((module) => {
-    core = module;
-    core._tasa_fit_captions();
-    boxes.forEach((box) => refresh(box));
-    form.classList.remove('loading');
+  // The form takes typing at once; the core comes after, its two files
+  // named by the page's links (each named by what it holds). Its bytes
+  // compile while the form is laid out, and its loader arrives.
+  const linked = (as) => document.querySelector(`link[rel="preload"][as="${as}"]`).href;
+  const bytes = () => fetch(linked('fetch'), {credentials: 'same-origin'});
+  // Streamed where the server gives the .wasm its type and the browser can.
+  const compiled = typeof WebAssembly !== 'object' ? null :
+    Promise.resolve().then(() => WebAssembly.compileStreaming(bytes())).catch(() => bytes()
+        .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(response))
+        .then((buffer) => WebAssembly.compile(buffer)));
+  layOut();
+  if (document.activeElement === document.body) {
     form.querySelector('button, input.box').focus();  // the first in tab order
-    addEventListener('resize', layOut);
+  }
+  form.dataset.core = 'loading';
+  tell('Cargando…');
+  const loaded = new Promise((done, failed) => {
+    if (compiled === null) {
+      failed(new Error('WebAssembly'));
+      return;
+    }
+    compiled.catch(failed);
+    const script = document.createElement('script');
+    script.src = linked('script');
+    script.addEventListener('error', failed);
+    script.addEventListener('load', () => createTasaCore({
+      page,
+      instantiateWasm(imports, receive) {
+        compiled.then((module) => WebAssembly.instantiate(module, imports)
+            .then((instance) => receive(instance, module))).catch(failed);
+        return {};
+      },
+    }).then(done, failed));
+    document.head.append(script);
+  });
+  loaded.then((module) => {
+    core = module;
+    boxes.forEach((box) => refresh(box));
+    form.dataset.core = 'ready';
+    if (status.textContent === 'Cargando…') tell('');
     performance.mark('tasa-ready');
+    if (waiting !== null) click(waiting);
+  }, (error) => {
+    form.dataset.core = 'failed';
+    const noWebAssembly = error.message === 'WebAssembly';
+    tell(noWebAssembly ?
+        'La calculadora no pudo iniciarse: este navegador no ejecuta WebAssembly. ' +
+        'Ábrala en un navegador actual.' :
+        'La calculadora no pudo iniciarse. Compruebe la conexión y vuelva a cargar ' +
+        'la página.', !noWebAssembly);
   });
 
-  // The service worker fetches every file again to keep it: once the page
-  // has loaded, so that it does not compete with the first load.
-  addEventListener('load', () => {
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-  });
+  // The service worker keeps the page's files, past the HTTP cache, and
+  // checks for a new release at each load. When the release it serves is
+  // no longer the one this page came from (as it says in the page's
+  // timing), whether taken in before this script ran or after, the page
+  // says so; a page from the network says nothing. It fetches every file
+  // again to keep it: once the page has loaded, so that it does not
+  // compete with the first load.
+  if ('serviceWorker' in navigator) {
+    const served = performance.getEntriesByType('navigation')[0]?.serverTiming
+        ?.find((entry) => entry.name === 'release')?.description;
+    const ask = () => navigator.serviceWorker.controller?.postMessage('release');
+    navigator.serviceWorker.addEventListener('message', (event) => {
+      if (served && event.data?.release && event.data.release !== served) {
+        tell('Hay una versión nueva.', true);
+      }
+    });
+    navigator.serviceWorker.addEventListener('controllerchange', ask);
+    ask();
+    addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => {});
+    });
+  }
 })();

@@ -1,10 +1,12 @@
 // Writes the calculator's web page from the window description: one <form>
 // for the window's client area, named by its caption, each control an
-// element at its twips rectangle (15 twips a CSS pixel), in the order Tab
-// visits them, with each box's label right before it. The page's script
+// element in the order Tab visits them, with each box's label right before
+// it; and a style sheet placing each control at its twips rectangle (15
+// twips a CSS pixel): the page allows no inline style. The page's script
 // (page.js) and the core (tasa-core.js, tasa-core.wasm) do the rest.
-//   page_maker index.html
+//   page_maker index.html form.css
 #include <cstdio>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,18 @@ namespace {
 
 using tasa::ControlDescription;
 using tasa::ControlKind;
+
+// Only the site's own files, and the core compiled from them; no inline
+// script or style.
+constexpr char kPolicy[] =
+    "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; "
+    "style-src 'self'; img-src 'self'; manifest-src 'self'; "
+    "object-src 'none'; base-uri 'none'; form-action 'none'";
+
+constexpr char kDescription[] =
+    "Calculadora de tasas de interés compuesto: convierte una tasa efectiva "
+    "anual en la tasa efectiva mensual, o de otro periodo, equivalente, y "
+    "al revés, con todos sus dígitos exactos. Funciona sin conexión.";
 
 std::string Escaped(std::string_view text) {
   std::string escaped;
@@ -48,19 +62,35 @@ std::string Id(const ControlDescription& control) {
 }
 
 // The rectangle in CSS pixels at zoom 1, as custom properties the style
-// sheet scales.
+// sheet scales; a box's twin lies over it.
 std::string Place(const ControlDescription& control) {
-  return "--left:" + std::to_string(tasa::TwipsToPixels(control.left)) +
-         ";--top:" + std::to_string(tasa::TwipsToPixels(control.top)) +
-         ";--width:" + std::to_string(tasa::TwipsToPixels(control.width)) +
-         ";--height:" + std::to_string(tasa::TwipsToPixels(control.height));
+  std::string selector = "#" + Id(control);
+  if (control.kind == ControlKind::TextBox) {
+    selector += ",\n#" + Id(control) + " + .twin";
+  }
+  return selector +
+         " {\n  --left: " + std::to_string(tasa::TwipsToPixels(control.left)) +
+         ";\n  --top: " + std::to_string(tasa::TwipsToPixels(control.top)) +
+         ";\n  --width: " + std::to_string(tasa::TwipsToPixels(control.width)) +
+         ";\n  --height: " +
+         std::to_string(tasa::TwipsToPixels(control.height)) + ";\n}\n";
+}
+
+// Captions that stand together show at one size (page.js fits them).
+std::string Group(const ControlDescription& control) {
+  static const std::map<tasa::CaptionGroup, std::string> names = {
+      {tasa::CaptionGroup::RowCaptions, "rows"},
+      {tasa::CaptionGroup::PercentSigns, "percent"},
+      {tasa::CaptionGroup::Buttons, "buttons"}};
+  const auto name = names.find(control.group);
+  return name == names.end() ? "" : " data-group=\"" + name->second + "\"";
 }
 
 std::string Element(const tasa::FormDescription& form,
                     const ControlDescription& control) {
   const std::string index = std::to_string(&control - form.controls.data());
   const std::string common = "id=\"" + Id(control) + "\" data-index=\"" +
-                             index + "\" style=\"" + Place(control) + "\"";
+                             index + "\"" + Group(control);
   switch (control.kind) {
     case ControlKind::Label: {
       std::string label = "<label class=\"caption\" " + common;
@@ -78,10 +108,8 @@ std::string Element(const tasa::FormDescription& form,
       return "<input type=\"text\" inputmode=\"decimal\" class=\"box\" " +
              common + " value=\"" + Escaped(control.caption) +
              "\" autocomplete=\"off\" spellcheck=\"false\">\n"
-             "<input type=\"text\" class=\"box twin\" style=\"" +
-             Place(control) +
-             "\" tabindex=\"-1\" aria-hidden=\"true\" inert readonly "
-             "hidden>\n";
+             "<input type=\"text\" class=\"box twin\" tabindex=\"-1\" "
+             "aria-hidden=\"true\" inert readonly hidden>\n";
     case ControlKind::PushButton:
       return "<button type=\"button\" class=\"caption\" " + common + ">" +
              Escaped(control.caption) + "</button>\n";
@@ -89,11 +117,19 @@ std::string Element(const tasa::FormDescription& form,
   return {};
 }
 
+bool Written(const char* path, const std::string& text) {
+  std::FILE* out = std::fopen(path, "wb");
+  if (out == nullptr) return false;
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return std::fclose(out) == 0 && written;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: page_maker index.html\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: page_maker index.html form.css\n");
     return 2;
   }
   const tasa::FormDescription& form = tasa::Form1Description();
@@ -111,30 +147,49 @@ int main(int argc, char* argv[]) {
   }
 
   const std::string caption = Escaped(form.caption);
+  // The names of what the page loads are those of the sources; the build
+  // gives each file a name made from what it holds, and the page the same.
   std::string page =
       "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
+      std::string(kPolicy) +
+      "\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, "
-      "initial-scale=1\">\n<meta name=\"generator\" content=\"Tasa Efectiva " +
+      "initial-scale=1\">\n"
+      "<meta name=\"description\" content=\"" +
+      std::string(kDescription) +
+      "\">\n"
+      "<meta name=\"generator\" content=\"Tasa Efectiva " +
       std::string(tasa::kVersion) + "\">\n<title>" + caption +
       "</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
       "<link rel=\"icon\" href=\"tasa-efectiva.svg\" type=\"image/svg+xml\">\n"
       "<link rel=\"stylesheet\" href=\"page.css\">\n"
-      // The core's bytes on their way while the page is read.
+      // The core on its way while the page is read; page.js runs it.
+      "<link rel=\"preload\" href=\"tasa-core.js\" as=\"script\" fetchpriority=\"low\">\n"
       "<link rel=\"preload\" href=\"tasa-core.wasm\" as=\"fetch\" "
-      "type=\"application/wasm\" crossorigin>\n"
-      "<script src=\"tasa-core.js\" defer></script>\n"
-      "<script src=\"page.js\" defer></script>\n</head>\n<body>\n"
-      "<form id=\"" +
-      Escaped(form.name) + "\" class=\"loading\" aria-label=\"" + caption +
-      "\" style=\"--width:" +
-      std::to_string(tasa::TwipsToPixels(form.client_width)) +
-      ";--height:" + std::to_string(tasa::TwipsToPixels(form.client_height)) +
+      "type=\"application/wasm\" crossorigin fetchpriority=\"low\">\n"
+      // The form is first painted with its captions sized (page.js).
+      "<script src=\"page.js\" defer blocking=\"render\"></script>\n"
+      "</head>\n<body>\n<main>\n<h1 class=\"unseen\">" +
+      Escaped(tasa::kErrorReportTitle) + "</h1>\n<form id=\"" +
+      Escaped(form.name) + "\" aria-label=\"" + caption +
+      "\" data-largest=\"" + std::to_string(tasa::kDialogHalfPoints) +
+      "\" data-smallest=\"" + std::to_string(tasa::kSmallestHalfPoints) +
       "\" novalidate>\n";
+  std::string places =
+      "/* Written by page_maker from the window description. */\n"
+      ":root {\n  --form-width: " +
+      std::to_string(tasa::TwipsToPixels(form.client_width)) +
+      ";\n  --form-height: " +
+      std::to_string(tasa::TwipsToPixels(form.client_height)) + ";\n}\n";
   for (const ControlDescription* control : order) {
     page += Element(form, *control);
+    places += Place(*control);
   }
   page +=
-      "</form>\n<noscript>Tasa Efectiva necesita JavaScript.</noscript>\n"
+      "</form>\n"
+      "<p id=\"status\" role=\"status\"></p>\n"
+      "<noscript><p>Tasa Efectiva necesita JavaScript.</p></noscript>\n"
       "<dialog id=\"report\" aria-labelledby=\"report-title\" "
       "aria-describedby=\"report-text\">\n"
       "<p id=\"report-title\" class=\"title\">" +
@@ -142,10 +197,6 @@ int main(int argc, char* argv[]) {
       "</p>\n"
       "<p id=\"report-text\"></p>\n"
       "<button type=\"button\" id=\"report-close\">Aceptar</button>\n"
-      "</dialog>\n</body>\n</html>\n";
-  std::FILE* out = std::fopen(argv[1], "wb");
-  if (out == nullptr) return 1;
-  const bool written =
-      std::fwrite(page.data(), 1, page.size(), out) == page.size();
-  return std::fclose(out) == 0 && written ? 0 : 1;
+      "</dialog>\n</main>\n</body>\n</html>\n";
+  return Written(argv[1], page) && Written(argv[2], places) ? 0 : 1;
 }

@@ -87,17 +87,4 @@ std::string WebForm1::Tooltip(int index) {
   return box->text.substr(0, starts[kLongestTooltip - 1]) + "\u2026";
 }
 
-void WebForm1::FitCaptions() {
-  const auto index = [this](const ControlDescription& control) {
-    return static_cast<int>(&control - description_.controls.data());
-  };
-  const std::vector<int> shared = FittedCaptionSizes(
-      description_, [&index](const ControlDescription& control, int size) {
-        return PageCaptionFits(index(control), size);
-      });
-  for (std::size_t i = 0; i < shared.size(); ++i) {
-    PageSetCaptionSize(static_cast<int>(i), shared[i]);
-  }
-}
-
 }  // namespace tasa

@@ -13,7 +13,7 @@ namespace tasa {
 // description, one element for each control, reached here by the control's
 // place in the description). The page hands the boxes' texts over before a
 // click and takes them back after it; measuring text is the page's, asked
-// for through the functions of page_calls.h.
+// for through page_calls.h.
 class WebForm1 final : public Form {
  public:
   explicit WebForm1(const FormDescription& description = Form1Description());
@@ -37,9 +37,6 @@ class WebForm1 final : public Form {
   // The box's tooltip: its text, cut after kLongestTooltip characters,
   // where it does not fit; else "".
   std::string Tooltip(int index);
-  // Gives each caption the largest size, in half points from 8 points
-  // down, at which it and the captions that stand with it show whole.
-  void FitCaptions();
 
  private:
   class MemoryBox final : public TextBox {
