@@ -75,6 +75,13 @@ started D-Bus test -S "$out/run/bus"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/at-spi.log" 2>&1 &
 started "The accessibility bus" dbus-send --session --dest=org.a11y.Bus --print-reply \
   /org/a11y/bus org.a11y.Bus.GetAddress
+# Orca's own settings but one: it does not read a page aloud as it loads.
+# Orca 43 then keeps the page in browse mode while a person tabs into a
+# box, and the digits typed there become its navigation keys.
+cat >"$out/prefs/user-settings.conf" <<CONF
+{"general": {"sayAllOnLoad": false}, "profiles": {"default": {"profile": ["Default", "default"]}},
+ "pronunciations": {}, "keybindings": {}}
+CONF
 /usr/bin/python3 "$here/orca_launch.py" -u "$out/prefs" --debug-file="$ORCA_LOG" \
   >"$out/orca.out" 2>&1 &
 started Orca grep -q 'SPEECH OUTPUT' "$ORCA_LOG"

@@ -53,6 +53,11 @@ EMSCRIPTEN_KEEPALIVE const char* tasa_error_text() {
   return Kept(Page().error_text());
 }
 
+// What the last click tells a screen reader; "" for nothing.
+EMSCRIPTEN_KEEPALIVE const char* tasa_announcement() {
+  return Kept(Page().announcement());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* tasa_shown_without_focus(int index) {
   return Kept(Page().ShownWithoutFocus(index));
 }

@@ -19,6 +19,8 @@
   const twinOf = (box) => box.nextElementSibling;
   const report = document.getElementById('report');
   const status = document.getElementById('status');
+  const said = document.getElementById('said');
+  let saidEven = false;
   const canvas = document.createElement('canvas').getContext('2d');
   const lineBreak = /[\r\n\u0085\u2028\u2029]/;
 
@@ -190,6 +192,16 @@
       }
     }
     for (const box of boxes) refresh(box, true);
+    // Said once: emptied first, so that an error dialog's closing, which
+    // gives the region back to the page, does not say it again. A screen
+    // reader takes the same words twice for one message, so every other
+    // announcement ends in a no-break space.
+    const announcement = text(core._tasa_announcement());
+    said.textContent = '';
+    if (announcement !== '') {
+      said.textContent = announcement + (saidEven ? '\u00a0' : '');
+      saidEven = !saidEven;
+    }
     if (core._tasa_error_number() !== 0) {
       showReport(text(core._tasa_error_text()),
           stopped >= 0 ? byIndex[stopped] : null);

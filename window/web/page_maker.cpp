@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/error_report.h"
+#include "window/announcement.h"
 #include "window/form1_description.h"
 #include "window/version.h"
 
@@ -101,15 +102,23 @@ std::string Element(const tasa::FormDescription& form,
       }
       return label + ">" + Escaped(control.caption) + "</label>\n";
     }
-    case ControlKind::TextBox:
+    case ControlKind::TextBox: {
       // The twin shows the box's shortened number while the box has no
       // focus; it takes no clicks, no focus, and is no part of what a
-      // screen reader meets.
+      // screen reader meets. A screen reader hears the box's unit as its
+      // description.
+      const std::string_view unit = tasa::SpokenUnit(form, control);
+      const std::string unit_id = Id(control) + "-unit";
       return "<input type=\"text\" inputmode=\"decimal\" class=\"box\" " +
              common + " value=\"" + Escaped(control.caption) +
-             "\" autocomplete=\"off\" spellcheck=\"false\">\n"
+             "\" autocomplete=\"off\" spellcheck=\"false\"" +
+             (unit.empty() ? "" : " aria-describedby=\"" + unit_id + "\"") +
+             ">\n"
              "<input type=\"text\" class=\"box twin\" tabindex=\"-1\" "
-             "aria-hidden=\"true\" inert readonly hidden>\n";
+             "aria-hidden=\"true\" inert readonly hidden>\n" +
+             (unit.empty() ? "" : "<span id=\"" + unit_id + "\" hidden>" +
+                                      Escaped(unit) + "</span>\n");
+    }
     case ControlKind::PushButton:
       return "<button type=\"button\" class=\"caption\" " + common + ">" +
              Escaped(control.caption) + "</button>\n";
@@ -189,8 +198,13 @@ int main(int argc, char* argv[]) {
   page +=
       "</form>\n"
       "<p id=\"status\" role=\"status\"></p>\n"
+      // What a click did, for a screen reader: the focus stays on the
+      // button, so nothing else would say it.
+      "<p id=\"said\" class=\"unseen\" role=\"status\"></p>\n"
       "<noscript><p>Tasa Efectiva necesita JavaScript.</p></noscript>\n"
-      "<dialog id=\"report\" aria-labelledby=\"report-title\" "
+      // An alert dialog, which a screen reader reads whole as it opens.
+      "<dialog id=\"report\" role=\"alertdialog\" "
+      "aria-labelledby=\"report-title\" "
       "aria-describedby=\"report-text\">\n"
       "<p id=\"report-title\" class=\"title\">" +
       Escaped(tasa::kErrorReportTitle) +

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "actions/run_action.h"
+#include "window/announcement.h"
 #include "window/box_display.h"
 #include "window/web/page_calls.h"
 
@@ -40,13 +41,16 @@ WebForm1::MemoryBox* WebForm1::MemoryBoxAt(int index) {
 
 int WebForm1::Click(int index) {
   report_ = {};
+  announcement_.clear();
   for (MemoryBox& box : boxes_) box.written = false;
   if (index < 0 || index >= static_cast<int>(description_.controls.size()))
     return -1;
   const Action action =
       description_.controls[static_cast<std::size_t>(index)].click;
   if (action == nullptr) return -1;
-  const ActionOutcome outcome = RunAction(action, *this, report_);
+  AnnouncedOutcome click = RunAnnounced(description_, action, *this, report_);
+  announcement_ = std::move(click.announcement);
+  const ActionOutcome& outcome = click.outcome;
   if (!outcome.not_a_number) return -1;
   for (std::size_t i = 0; i < description_.controls.size(); ++i) {
     if (description_.controls[i].box == outcome.not_a_number)

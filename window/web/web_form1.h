@@ -28,6 +28,9 @@ class WebForm1 final : public Form {
   // The error the last click showed: its number (0 for none) and report.
   int error_number() const { return report_.number; }
   const std::string& error_text() const { return report_.text; }
+  // What the last click tells a screen reader (announcement.h); "" for
+  // nothing.
+  const std::string& announcement() const { return announcement_; }
 
   // Whether the last click wrote the box at `index`.
   bool Written(int index);
@@ -57,6 +60,7 @@ class WebForm1 final : public Form {
   const FormDescription& description_;
   std::array<MemoryBox, 3> boxes_;
   Report report_;
+  std::string announcement_;
 };
 
 }  // namespace tasa
