@@ -3,7 +3,7 @@
 # that any web server can serve, at / or below it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
+source scripts/debian-packages.sh
 source scripts/source-date.sh
 bash scripts/install-packages.sh "${WEB_BUILD_PACKAGES[@]}"
 cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \

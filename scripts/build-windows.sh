@@ -4,7 +4,7 @@
 #   build/win64/window/win32/TasaEfectiva.exe
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
+source scripts/debian-packages.sh
 source scripts/source-date.sh
 bash scripts/install-packages.sh cmake make "${WINDOWS_BUILD_PACKAGES[@]}"
 

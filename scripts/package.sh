@@ -4,7 +4,7 @@
 # executable, and the web page as a zip of its site.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
+source scripts/debian-packages.sh
 source scripts/source-date.sh
 # The arm64 package takes Debian's arm64 Qt, from the arm64 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx arm64; then

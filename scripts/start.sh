@@ -2,7 +2,7 @@
 # Builds the calculator (Release) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
+source scripts/debian-packages.sh
 source scripts/source-date.sh
 bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
 

@@ -7,7 +7,7 @@
 # under node and the page in chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
+source scripts/debian-packages.sh
 source scripts/source-date.sh
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
@@ -46,29 +46,27 @@ if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
   "${as_root[@]}" localedef -i es_ES -f UTF-8 es_ES.UTF-8 || true
 fi
 
-jobs=$(nproc)
-run_suite() {  # BUILD_DIR [CMAKE OPTIONS...]
-  local build=$1
+# Each build is a preset of CMakePresets.json, run by name as
+# `cmake --workflow --preset NAME` runs it, with options on top; jobs from
+# the machine's cores.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+run_suite() {  # PRESET [CMAKE OPTIONS...]
+  local preset=$1
   shift
-  cmake -S . -B "$build" "$@"
-  cmake --build "$build" --parallel "$jobs"
-  ctest --test-dir "$build" --output-on-failure --parallel "$jobs"
+  cmake --preset "$preset" "$@"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
 }
 
 echo "== Release"
-run_suite build/release -DCMAKE_BUILD_TYPE=Release
+run_suite release
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer (with LeakSanitizer)"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp
-run_suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTASA_SANITIZE=ON \
-  -DTASA_BUILD_BENCH=OFF
+run_suite sanitize
 
 echo "== Fuzzing (${TASA_FUZZ_SECONDS:-60} s)"
-CXX=clang++ run_suite build/fuzz -DCMAKE_BUILD_TYPE=Release -DTASA_FUZZ=ON \
-  -DTASA_FUZZ_SECONDS="${TASA_FUZZ_SECONDS:-60}" \
-  -DTASA_BUILD_QT=OFF -DTASA_BUILD_TESTS=OFF -DTASA_BUILD_BENCH=OFF
+run_suite fuzz -DTASA_FUZZ_SECONDS="${TASA_FUZZ_SECONDS:-60}"
 
 for target in i686:win32 x86_64:win64; do
   echo "== Windows ${target%%:*}, under Wine"
@@ -80,31 +78,26 @@ for target in i686:win32 x86_64:win64; do
   if [[ ${target%%:*} == x86_64 ]]; then
     other_msi=$(ls "$PWD"/build/win32/window/win32/installer/TasaEfectiva-*-x86.msi)
   fi
-  run_suite "build/${target##*:}" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-${target%%:*}.cmake" \
-    -DTASA_HOST_BUILD="$PWD/build/release" -DTASA_OTHER_MSI="$other_msi"
+  run_suite "${target##*:}" -DTASA_OTHER_MSI="$other_msi"
 done
 
 # The web page's build holds the WebAssembly core. Not -Os: clang 14 at -Os
 # and -Oz compiles text_conversion.cpp for WebAssembly now one way, now
 # another, and the page would not be the same bytes twice.
-for target in aarch64-linux-gnu:aarch64:qemu-aarch64:Release:$aarch64_window \
-    wasm32-emscripten:web:node:Release:OFF; do
-  IFS=: read -r toolchain tree runner build_type window <<<"$target"
-  echo "== The core$([[ $window == OFF ]] || echo " and the window") for $toolchain, under $runner"
+for target in aarch64:qemu-aarch64:$aarch64_window web:node:OFF; do
+  IFS=: read -r preset runner window <<<"$target"
+  echo "== The core$([[ $window == OFF ]] || echo " and the window") for $preset, under $runner"
   if ! command -v "$runner" >/dev/null; then
-    echo "The $toolchain core is not tested: $runner is missing."
+    echo "The $preset core is not tested: $runner is missing."
     continue
   fi
-  if [[ $tree == web ]]; then
+  if [[ $preset == web ]]; then
     # puppeteer-core, which drives Debian's chromium and downloads none, and
     # axe-core; not the benchmark's Lighthouse.
     (cd scripts/web && npm ci --omit=dev --no-audit --no-fund --loglevel=error) ||
       echo "The web page is not driven in chromium: npm could not install puppeteer-core."
   fi
-  run_suite "build/$tree" -DCMAKE_BUILD_TYPE="$build_type" \
-    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/$toolchain.cmake" \
-    -DTASA_BUILD_QT="$window" -DTASA_BUILD_BENCH=OFF -DTASA_HOST_BUILD="$PWD/build/release"
+  run_suite "$preset" -DTASA_BUILD_QT="$window"
 done
 
 echo "== Reproducible builds"
