@@ -22,7 +22,9 @@
   const said = document.getElementById('said');
   let saidEven = false;
   const canvas = document.createElement('canvas').getContext('2d');
-  const lineBreak = /[\r\n\u0085\u2028\u2029]/;
+  // The characters that end a line, as page_maker writes them.
+  const lineBreak = new RegExp(`[${form.dataset.lineBreaks.split(' ')
+      .map((code) => String.fromCodePoint(parseInt(code, 16))).join('')}]`, 'u');
 
   // The scale, --k on the root: the form, the dialog and the status line
   // are drawn at it. 1 on a desktop; on a touch screen, or a window below

@@ -14,6 +14,7 @@
 #include "runtime/error_report.h"
 #include "window/announcement.h"
 #include "window/form1_description.h"
+#include "window/line_breaks.h"
 #include "window/version.h"
 
 namespace {
@@ -126,6 +127,18 @@ std::string Element(const tasa::FormDescription& form,
   return {};
 }
 
+// The characters that end a line, as the hexadecimal code points page.js
+// reads: "a d 85 2028 2029".
+std::string LineBreaks() {
+  std::string codes;
+  for (const char32_t c : tasa::kLineBreaks) {
+    char code[9];
+    std::snprintf(code, sizeof code, "%x", static_cast<unsigned>(c));
+    codes += (codes.empty() ? "" : " ") + std::string(code);
+  }
+  return codes;
+}
+
 bool Written(const char* path, const std::string& text) {
   std::FILE* out = std::fopen(path, "wb");
   if (out == nullptr) return false;
@@ -184,7 +197,7 @@ int main(int argc, char* argv[]) {
       Escaped(form.name) + "\" aria-label=\"" + caption +
       "\" data-largest=\"" + std::to_string(tasa::kDialogHalfPoints) +
       "\" data-smallest=\"" + std::to_string(tasa::kSmallestHalfPoints) +
-      "\" novalidate>\n";
+      "\" data-line-breaks=\"" + LineBreaks() + "\" novalidate>\n";
   std::string places =
       "/* Written by page_maker from the window description. */\n"
       ":root {\n  --form-width: " +
