@@ -71,7 +71,10 @@
   // Each caption at the largest half point from data-largest down to
   // data-smallest at which it shows whole, those that stand together
   // (data-group) at the smallest of theirs: before the form is first
-  // painted, so that no caption changes size later.
+  // painted, so that no caption changes size later. The rule is the
+  // windows' (FittedCaptionSizes, form1_description.h), its sizes and
+  // groups from page_maker; written here because the form is painted
+  // before the core that holds it has arrived.
   const fitCaptions = () => {
     const fits = (element, halfPoints) => {
       const index = Number(element.dataset.index);
