@@ -10,7 +10,6 @@
 #include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QValidator>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -21,7 +20,6 @@
 #include <vector>
 
 #include "window/announcement.h"
-#include "window/line_breaks.h"
 #include "window/qt/number_box.h"
 
 namespace tasa {
@@ -102,28 +100,6 @@ void FitCaptions(const FormDescription& description,
   }
 }
 
-// Of what is pasted or dropped into a box, the box keeps what comes before
-// the first line break, as the platform's single-line edit controls do, and
-// leaves the text around it alone. The box never holds a line break, so the
-// first one lies in the text just inserted, which ends at the caret.
-class FirstLineOfInsert final : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& position) const override {
-    const auto line_break =
-        std::find_if(input.cbegin(), input.cend(),
-                     [](QChar c) { return IsLineBreak(c.unicode()); });
-    if (line_break != input.cend()) {
-      const auto cut = static_cast<int>(line_break - input.cbegin());
-      const auto end =
-          position > cut ? position : static_cast<int>(input.size());
-      input.remove(cut, end - cut);
-      position = std::min(position, cut);
-    }
-    return Acceptable;
-  }
-};
-
 // The program's icon from raw pixels: nothing to decode, so none of the
 // toolkit's image plugins is looked for or loaded.
 QIcon ProgramIcon() {
@@ -198,7 +174,6 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       break;
     case ControlKind::TextBox: {
       auto* edit = new NumberBox(caption, this);
-      edit->setValidator(new FirstLineOfInsert(edit));
       edit->installEventFilter(this);
       edit->setAccessibleDescription(
           ToQString(SpokenUnit(description_, control)));
