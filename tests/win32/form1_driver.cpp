@@ -566,7 +566,7 @@ HWND TooltipOf(HWND window) {
 std::wstring TooltipText(HWND window, HWND box) {
   const HWND tooltip = TooltipOf(window);
   if (tooltip == nullptr) return L"(no tooltip)";
-  wchar_t text[128] = {};
+  wchar_t text[256] = {};
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = window;
@@ -741,24 +741,32 @@ void CheckOwnWindow() {
   CheckCaptions(windows81.handle(), static_cast<UINT>(dpi),
                 "with Windows 8.1's GetDpiForMonitor");
 
-  // A text wider than its box is its tooltip, whole; one that fits is not.
-  form.Box(tasa::BoxName::Text1).WriteText("1,6358287111889E+45");
-  Check(TooltipText(form.handle(), box("Text1")) == L"1,6358287111889E+45",
-        "an exponent that does not fit shows whole in the tooltip");
-  form.Box(tasa::BoxName::Text1).WriteText("5");
-  Check(TooltipText(form.handle(), box("Text1")).empty(),
-        "a text that fits has no tooltip");
-  form.Box(tasa::BoxName::Text1).WriteText(std::string(200, '7'));
-  const std::wstring tip = TooltipText(form.handle(), box("Text1"));
-  Check(tip.size() == 80 && tip.back() == L'\u2026',
-        "a long tooltip is cut with an ellipsis");
+  // A text wider than its box is its tooltip, whole up to 80 code points
+  // (U+1F600 is one), else cut after 79 with an ellipsis; one that fits has
+  // none.
+  std::string emoji;  // 80 of them
+  for (int i = 0; i < 80; ++i) emoji += "\U0001F600";
+  for (const auto& [text, tip] :
+       std::initializer_list<std::pair<std::string, std::string>>{
+           {"1,6358287111889E+45", "1,6358287111889E+45"},
+           {"5", ""},
+           {std::string(200, '7'), std::string(79, '7') + "\u2026"},
+           {emoji, emoji},
+           {emoji + "\U0001F600", emoji.substr(0, 79 * 4) + "\u2026"}}) {
+    form.Box(tasa::BoxName::Text1).WriteText(text);
+    const std::wstring shown = TooltipText(form.handle(), box("Text1"));
+    Check(shown == tasa::Widen(tip), "the tooltip of a text of " +
+                                         std::to_string(text.size()) +
+                                         " bytes: " + Utf8(shown));
+  }
 
   // Without the focus a number too long for its box shows shortened, its
   // exponent kept, and the box paints just that; its text stays whole.
   const std::string whole = "2,73958942549507E-05";
   form.Box(tasa::BoxName::Text3).WriteText(whole);
   SetFocus(box("Text1"));
-  const std::wstring shown = form.ShownWithoutFocus(box("Text3"));
+  const std::wstring shown =
+      form.NumberBoxOf(tasa::BoxName::Text3).ShownWithoutFocus();
   RedrawWindow(box("Text3"), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   Check(shown != tasa::Widen(whole) && shown.ends_with(L"E-05") &&
