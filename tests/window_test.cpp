@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -141,15 +140,11 @@ class WindowTest : public QObject {
   void cleanup() { form_.reset(); }
 
   void windowIsFixedAndCaptioned() {
-    QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(form_->objectName(), QString::fromStdString(kLayout.window.name));
     QCOMPARE(form_->size(), Pixels(kLayout.window).size());
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
-    const QString caption = form_->windowTitle();
-    QCOMPARE(caption.size(), 22);
-    QVERIFY(
-        QRegularExpression(QStringLiteral("^  www(\\.[a-z0-9-]+)+\\.[a-z]+$"))
-            .match(caption)
-            .hasMatch());
+    QCOMPARE(form_->windowTitle(),
+             QString::fromStdString(kLayout.window.caption));
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
       QCOMPARE(form_->devicePixelRatio(),
                qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());

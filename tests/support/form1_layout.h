@@ -25,14 +25,12 @@ inline Form1Layout ReadForm1Layout(std::istream&& file) {
   for (std::string line, index; std::getline(file, line);) {
     if (line.starts_with('#') || line.starts_with("name\t")) continue;
     std::istringstream cells(line);
-    LaidOut read;
-    for (std::string* field : {&read.name, &index, &read.kind, &read.caption}) {
+    LaidOut row;
+    for (std::string* field : {&row.name, &index, &row.kind, &row.caption})
       std::getline(cells, *field, '\t');
-    }
-    cells >> read.left >> read.top >> read.width >> read.height;
-    if (!index.empty()) read.index = std::stoi(index);
-    (read.kind == "form" ? layout.window : layout.controls.emplace_back()) =
-        read;
+    cells >> row.left >> row.top >> row.width >> row.height;
+    if (!index.empty()) row.index = std::stoi(index);
+    (row.kind == "form" ? layout.window : layout.controls.emplace_back()) = row;
   }
   return layout;
 }
