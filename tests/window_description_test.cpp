@@ -13,13 +13,13 @@ namespace {
 
 TEST(WindowDescription, TabIndexesRunWithoutAGapAndTabVisitsButtonsFirst) {
   const FormDescription& form = Form1Description();
-  std::set<int> indexes;
+  std::set<int> tab_indexes;
   for (const ControlDescription& control : form.controls) {
-    indexes.insert(control.tab_index);
+    tab_indexes.insert(control.tab_index);
   }
-  EXPECT_EQ(indexes.size(), form.controls.size());
-  EXPECT_EQ(*indexes.begin(), 0);
-  EXPECT_EQ(*indexes.rbegin(), static_cast<int>(form.controls.size()) - 1);
+  EXPECT_EQ(tab_indexes.size(), form.controls.size());
+  EXPECT_EQ(*tab_indexes.begin(), 0);
+  EXPECT_EQ(*tab_indexes.rbegin(), static_cast<int>(form.controls.size()) - 1);
 
   std::vector<std::string> focus_order;
   for (const ControlDescription* control : FocusOrder(form)) {

@@ -33,4 +33,18 @@ std::string ShownWithoutFocus(
   return shown;  // the shortest there is
 }
 
+std::string TooltipOf(std::string_view text) {
+  // Each code point starts at a byte that does not continue one.
+  std::size_t code_points = 0;
+  std::size_t cut = text.size();
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
+    if (code_points == kLongestTooltip - 1) cut = at;
+    if (++code_points > kLongestTooltip) {
+      return std::string(text.substr(0, cut)) + "\u2026";
+    }
+  }
+  return std::string(text);
+}
+
 }  // namespace tasa

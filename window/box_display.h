@@ -17,9 +17,16 @@ namespace tasa {
 std::string ShownWithoutFocus(
     std::string_view text, const std::function<bool(std::string_view)>& fits);
 
-// A box too narrow for its text offers the text as a tooltip, cut after
-// this many characters and an ellipsis.
+// A box too narrow for its text offers the text as a tooltip, of at most
+// this many characters, counted as a person counts them: in Unicode code
+// points (U+1F600 is one, not two UTF-16 units nor four UTF-8 bytes), the
+// same on every platform.
 inline constexpr std::size_t kLongestTooltip = 80;
+
+// The tooltip of a box too narrow for `text` (UTF-8): the text itself, or
+// past kLongestTooltip code points, the first kLongestTooltip - 1 and an
+// ellipsis. No code point is split.
+std::string TooltipOf(std::string_view text);
 
 // Texts longer than this are taken not to fit a box without measuring
 // them: the boxes hold a few dozen characters at the most.

@@ -94,7 +94,7 @@ QImage Render(int size, const Shapes& shapes) {
 
 namespace {
 
-// The classic 16-colour palette, in index order.
+// The classic 16-colour palette, in the order of its numbers.
 constexpr std::array<QRgb, 16> kPalette16 = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
     0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
@@ -159,11 +159,11 @@ IconImage EncodeIcon(const QImage& image, int bits_per_pixel) {
     QByteArray row(colour_row, '\0');
     for (int x = 0; x < size; ++x) {
       const QRgb pixel = image.pixel(x, y);
-      const int index =
+      const int colour =
           qAlpha(pixel) < 128 ? 0 : Nearest(pixel, palette, colours);
       const int bit = x * bits_per_pixel;
       row[bit / 8] =
-          char(row[bit / 8] | (index << (8 - bits_per_pixel - bit % 8)));
+          char(row[bit / 8] | (colour << (8 - bits_per_pixel - bit % 8)));
     }
     data.append(row);
   }

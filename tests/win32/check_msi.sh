@@ -6,14 +6,15 @@
 # that installing it replaces this one: one Tasa Efectiva on a machine.
 # Then it uninstalls and checks that the files are gone. Run it on an X
 # display of its own.
-#   check_msi.sh i686|x86_64 WINEPREFIX INSTALLER.msi PRODUCT_CODE DRIVER.exe [OTHER.msi]
+#   check_msi.sh i686|x86_64 WINEPREFIX INSTALLER.msi PRODUCT_CODE DRIVER.exe LAYOUT.tsv [OTHER.msi]
 set -euo pipefail
 arch=$1
 prefix=$2
 msi=$3
 product_code=$4
 driver=$5
-other=${6:-}
+layout=$6
+other=${7:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 wine() { bash "$here/wine.sh" "$arch" "$prefix" "$@"; }
@@ -51,7 +52,7 @@ done
 check "uninstall entry: the program's icon" \
   test -f "$prefix/drive_c/windows/Installer/{$product_code}/TasaEfectiva.ico"
 
-wine "$driver" 'C:\Program Files\Tasa Efectiva\TasaEfectiva.exe' || status=1
+wine "$driver" 'C:\Program Files\Tasa Efectiva\TasaEfectiva.exe' "Z:${layout//\//\\}" || status=1
 
 if [[ -n "$other" ]]; then
   other_code=$(msiinfo export "$other" Property | tr -d '\r{}' | awk '$1 == "ProductCode" { print $2 }')

@@ -9,7 +9,7 @@
 // 120, 144 and 192 dpi, the Windows 7 fallbacks, tooltips, and what a click
 // hands UI Automation to announce.
 //
-//   form1_driver CALCULATOR.exe
+//   form1_driver CALCULATOR.exe FORM1_LAYOUT.tsv
 //
 // Prints one line per check and closes with "N passed, M failed".
 
@@ -20,11 +20,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
 
+#include "support/form1_layout.h"
 #include "window/form1_description.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
@@ -60,6 +62,23 @@ const ControlDescription& Described(std::string_view name) {
     if (control.name == name) return control;
   }
   std::abort();
+}
+
+Form1Layout layout;  // what the window is expected to be
+
+// Whether `control` stands in `window` where the twips of `expected` put it
+// at `dpi`.
+bool StandsAt(HWND window, HWND control, const LaidOut& expected, int dpi) {
+  const auto pixels = [dpi](int twips) {
+    return tasa::TwipsToPixels(twips, dpi);
+  };
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  return control != nullptr && rect.left == pixels(expected.left) &&
+         rect.top == pixels(expected.top) &&
+         rect.right - rect.left == pixels(expected.width) &&
+         rect.bottom - rect.top == pixels(expected.height);
 }
 
 struct Calculator {
@@ -146,41 +165,35 @@ int SystemDpi() {
 }
 
 void CheckLayout(const Calculator& calculator) {
-  const auto& form = tasa::Form1Description();
   const int dpi = SystemDpi();
-  const auto pixels = [dpi](int twips) {
-    return tasa::TwipsToPixels(twips, dpi);
-  };
   RECT client{};
   GetClientRect(calculator.window, &client);
-  Check(client.right == pixels(form.client_width) &&
-            client.bottom == pixels(form.client_height),
+  Check(client.right == tasa::TwipsToPixels(layout.window.width, dpi) &&
+            client.bottom == tasa::TwipsToPixels(layout.window.height, dpi),
         "client area at " + std::to_string(dpi) + " dpi is " +
             std::to_string(client.right) + "x" + std::to_string(client.bottom));
-  Check(TextOf(calculator.window) == tasa::Widen(form.caption), "caption");
+  Check(TextOf(calculator.window) == tasa::Widen(layout.window.caption),
+        "caption");
   Check((GetWindowLongW(calculator.window, GWL_STYLE) & WS_THICKFRAME) == 0,
         "fixed frame");
 
-  for (const ControlDescription& control : form.controls) {
-    std::string name(control.name);
+  // The expected controls come in the description's order.
+  const auto& described = tasa::Form1Description().controls;
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const LaidOut& control = layout.controls[i];
+    std::string name = control.name;
     if (control.index)
       name.append("(").append(std::to_string(*control.index)).append(")");
-    const HWND hwnd = GetDlgItem(calculator.window, tasa::ControlId(control));
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    MapWindowPoints(nullptr, calculator.window, reinterpret_cast<POINT*>(&rect),
-                    2);
-    Check(hwnd != nullptr && rect.left == pixels(control.left) &&
-              rect.top == pixels(control.top) &&
-              rect.right - rect.left == pixels(control.width) &&
-              rect.bottom - rect.top == pixels(control.height),
+    const HWND hwnd =
+        GetDlgItem(calculator.window,
+                   i < described.size() ? tasa::ControlId(described[i]) : 0);
+    Check(StandsAt(calculator.window, hwnd, control, dpi),
           name + " stands at its place");
     wchar_t class_name[32] = {};
     GetClassNameW(hwnd, class_name, 32);
-    const wchar_t* expected = control.kind == ControlKind::Label ? L"Static"
-                              : control.kind == ControlKind::TextBox
-                                  ? L"Edit"
-                                  : L"Button";
+    const wchar_t* expected = control.kind == "label" ? L"Static"
+                              : control.kind == "box" ? L"Edit"
+                                                      : L"Button";
     Check(lstrcmpiW(class_name, expected) == 0,
           name + " is a " + Utf8(expected));
     Check(TextOf(hwnd) == tasa::Widen(control.caption),
@@ -467,70 +480,54 @@ void CheckResources(const std::wstring& exe) {
 // `dpi` and not scaled twice, and every control stands where the twips put
 // it at that resolution.
 void CheckCaptions(HWND window, UINT dpi, const std::string& where) {
-  const auto pixels = [dpi](int twips) {
-    return tasa::TwipsToPixels(twips, static_cast<int>(dpi));
-  };
   const auto height = [dpi](int half_points) {
     return -MulDiv(half_points, static_cast<int>(dpi), 2 * 72);
   };
+  const auto font_of = [](HWND control) {
+    LOGFONTW look{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+               sizeof look, &look);
+    return look;
+  };
   const tasa::FormDescription& form = tasa::Form1Description();
+  // The size each caption takes, as measured here: the largest, from 8
+  // points down in half points, at which it and those that stand with it
+  // show whole.
+  const std::vector<int> fitting = tasa::FittedCaptionSizes(
+      form, [&](const ControlDescription& control, int half_points) {
+        const HWND hwnd = GetDlgItem(window, tasa::ControlId(control));
+        RECT room{};
+        GetClientRect(hwnd, &room);
+        // A button's caption stands inside its edges and focus rectangle.
+        const int margin = control.kind == ControlKind::PushButton
+                               ? MulDiv(4, static_cast<int>(dpi), 96)
+                               : 0;
+        LOGFONTW tried_look = font_of(hwnd);
+        tried_look.lfHeight = height(half_points);
+        const HFONT tried = CreateFontIndirectW(&tried_look);
+        const HDC dc = GetDC(hwnd);
+        const HGDIOBJ previous = SelectObject(dc, tried);
+        RECT needed{};
+        DrawTextW(dc, tasa::Widen(control.caption).c_str(), -1, &needed,
+                  DT_CALCRECT | DT_SINGLELINE);
+        SelectObject(dc, previous);
+        ReleaseDC(hwnd, dc);
+        DeleteObject(tried);
+        return needed.right <= room.right - 2 * margin &&
+               needed.bottom <= room.bottom - margin;
+      });
   bool placed = true;
   bool sized = true;
-  std::vector<int> alone, shown;
-  for (const ControlDescription& control : form.controls) {
-    const HWND hwnd = GetDlgItem(window, tasa::ControlId(control));
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    placed = placed && rect.left == pixels(control.left) &&
-             rect.top == pixels(control.top) &&
-             rect.right - rect.left == pixels(control.width) &&
-             rect.bottom - rect.top == pixels(control.height);
-    const auto font =
-        reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    LOGFONTW look{};
-    GetObjectW(font, sizeof look, &look);
-    sized = sized && std::abs(look.lfHeight) <= std::abs(height(16));
-    shown.push_back(look.lfHeight);
-    if (control.kind == ControlKind::TextBox) {
-      sized = sized && look.lfHeight == height(16);
-      alone.push_back(16);
-      continue;
-    }
-    RECT room{};
-    GetClientRect(hwnd, &room);
-    // A button's caption stands inside its edges and focus rectangle.
-    const int margin = control.kind == ControlKind::PushButton
-                           ? MulDiv(4, static_cast<int>(dpi), 96)
-                           : 0;
-    // The largest size, from 8 points down in half points, at which the
-    // caption alone shows whole.
-    const std::wstring caption = tasa::Widen(control.caption);
-    int fitting = 12;
-    for (int half_points = 16; half_points > 12; --half_points) {
-      LOGFONTW tried_look = look;
-      tried_look.lfHeight = height(half_points);
-      const HFONT tried = CreateFontIndirectW(&tried_look);
-      const HDC dc = GetDC(hwnd);
-      const HGDIOBJ previous = SelectObject(dc, tried);
-      RECT needed{};
-      DrawTextW(dc, caption.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
-      SelectObject(dc, previous);
-      ReleaseDC(hwnd, dc);
-      DeleteObject(tried);
-      if (needed.right <= room.right - 2 * margin &&
-          needed.bottom <= room.bottom - margin) {
-        fitting = half_points;
-        break;
-      }
-    }
-    alone.push_back(fitting);
-  }
-  // Captions that stand together at the size at which every one fits.
-  const std::vector<int> shared = tasa::SharedCaptionSizes(form, alone);
   std::string clipped;
-  for (std::size_t i = 0; i < shared.size(); ++i) {
-    if (shown[i] != height(shared[i])) {
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const HWND hwnd = GetDlgItem(window, tasa::ControlId(form.controls[i]));
+    placed = placed && StandsAt(window, hwnd, layout.controls.at(i),
+                                static_cast<int>(dpi));
+    const LONG shown = font_of(hwnd).lfHeight;
+    sized =
+        sized && std::abs(shown) <= std::abs(height(16)) &&
+        (form.controls[i].kind != ControlKind::TextBox || shown == height(16));
+    if (shown != height(fitting[i])) {
       clipped.append(" ").append(form.controls[i].name);
     }
   }
@@ -566,7 +563,7 @@ HWND TooltipOf(HWND window) {
 std::wstring TooltipText(HWND window, HWND box) {
   const HWND tooltip = TooltipOf(window);
   if (tooltip == nullptr) return L"(no tooltip)";
-  wchar_t text[128] = {};
+  wchar_t text[256] = {};
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = window;
@@ -732,8 +729,8 @@ void CheckOwnWindow() {
   RECT client{};
   GetClientRect(windows7.handle(), &client);
   const int dpi = SystemDpi();
-  Check(client.right == tasa::TwipsToPixels(4290, dpi) &&
-            client.bottom == tasa::TwipsToPixels(3735, dpi),
+  Check(client.right == tasa::TwipsToPixels(layout.window.width, dpi) &&
+            client.bottom == tasa::TwipsToPixels(layout.window.height, dpi),
         "with Windows 7's functions the client area is right too");
   CheckCaptions(windows7.handle(), static_cast<UINT>(dpi),
                 "with Windows 7's functions");
@@ -741,24 +738,30 @@ void CheckOwnWindow() {
   CheckCaptions(windows81.handle(), static_cast<UINT>(dpi),
                 "with Windows 8.1's GetDpiForMonitor");
 
-  // A text wider than its box is its tooltip, whole; one that fits is not.
-  form.Box(tasa::BoxName::Text1).WriteText("1,6358287111889E+45");
-  Check(TooltipText(form.handle(), box("Text1")) == L"1,6358287111889E+45",
-        "an exponent that does not fit shows whole in the tooltip");
-  form.Box(tasa::BoxName::Text1).WriteText("5");
-  Check(TooltipText(form.handle(), box("Text1")).empty(),
-        "a text that fits has no tooltip");
-  form.Box(tasa::BoxName::Text1).WriteText(std::string(200, '7'));
-  const std::wstring tip = TooltipText(form.handle(), box("Text1"));
-  Check(tip.size() == 80 && tip.back() == L'\u2026',
-        "a long tooltip is cut with an ellipsis");
+  // A text wider than its box is its tooltip, whole up to 80 code points
+  // (U+1F600 is one), else cut after 79 with an ellipsis; one that fits has
+  // none.
+  std::string emoji;  // 80 of them
+  for (int i = 0; i < 80; ++i) emoji += "\U0001F600";
+  for (const auto& [text, tip] :
+       std::initializer_list<std::pair<std::string, std::string>>{
+           {"1,6358287111889E+45", "1,6358287111889E+45"},
+           {"5", ""},
+           {std::string(200, '7'), std::string(79, '7') + "\u2026"},
+           {emoji, emoji},
+           {emoji + "\U0001F600", emoji.substr(0, 79 * 4) + "\u2026"}}) {
+    form.Box(tasa::BoxName::Text1).WriteText(text);
+    const std::wstring shown = TooltipText(form.handle(), box("Text1"));
+    Check(shown == tasa::Widen(tip), "tooltip: " + Utf8(shown));
+  }
 
   // Without the focus a number too long for its box shows shortened, its
   // exponent kept, and the box paints just that; its text stays whole.
   const std::string whole = "2,73958942549507E-05";
   form.Box(tasa::BoxName::Text3).WriteText(whole);
   SetFocus(box("Text1"));
-  const std::wstring shown = form.ShownWithoutFocus(box("Text3"));
+  const std::wstring shown =
+      form.NumberBoxOf(tasa::BoxName::Text3).ShownWithoutFocus();
   RedrawWindow(box("Text3"), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   Check(shown != tasa::Widen(whole) && shown.ends_with(L"E-05") &&
@@ -794,10 +797,11 @@ void CheckOwnWindow() {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-  if (argc != 2) {
-    std::printf("usage: form1_driver CALCULATOR.exe\n");
+  if (argc != 3) {
+    std::printf("usage: form1_driver CALCULATOR.exe FORM1_LAYOUT.tsv\n");
     return 2;
   }
+  layout = ReadForm1Layout(std::ifstream(argv[2]));
   SetProcessDPIAware();  // see the screen as the calculator does
   const std::wstring exe = argv[1];
   Calculator calculator;

@@ -6,15 +6,44 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
+#include <algorithm>
 #include <limits>
 
 #include "window/box_display.h"
+#include "window/line_breaks.h"
 
 namespace tasa {
+namespace {
+
+// Of what is pasted or dropped into a box, the box keeps what comes before
+// the first line break, as the platform's single-line edit controls do, and
+// leaves the text around it alone. The box never holds a line break, so the
+// first one lies in the text just inserted, which ends at the caret.
+class FirstLineOfInsert final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    const auto line_break =
+        std::find_if(input.cbegin(), input.cend(),
+                     [](QChar c) { return IsLineBreak(c.unicode()); });
+    if (line_break != input.cend()) {
+      const auto cut = static_cast<int>(line_break - input.cbegin());
+      const auto end =
+          position > cut ? position : static_cast<int>(input.size());
+      input.remove(cut, end - cut);
+      position = std::min(position, cut);
+    }
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 NumberBox::NumberBox(const QString& text, QWidget* parent)
     : QLineEdit(text, parent), twin_(new QLineEdit(this)) {
   setMaxLength(std::numeric_limits<int>::max());  // no length limit
+  setValidator(new FirstLineOfInsert(this));
   twin_->hide();
   twin_->setFocusPolicy(Qt::NoFocus);
   connect(this, &QLineEdit::textChanged, this, &NumberBox::TextChanged);
@@ -42,18 +71,11 @@ bool NumberBox::Fits(const QString& text) const {
 // The tooltip follows every change; the shortened number is worked out
 // when the box has no focus, for it shows only then.
 void NumberBox::TextChanged() {
-  QString tip;
-  if (!Fits(text())) {
-    tip = text();
-    if (tip.size() > static_cast<qsizetype>(kLongestTooltip)) {
-      qsizetype kept = kLongestTooltip - 1;
-      if (tip.at(kept - 1).isHighSurrogate()) --kept;
-      tip = tip.left(kept) + u'…';
-    }
-  }
-  setToolTip(tip);
+  setToolTip(Fits(text())
+                 ? QString()
+                 : QString::fromStdString(TooltipOf(text().toStdString())));
   if (hasFocus()) {
-    shown_ = QString();
+    shortened_ = QString();
   } else {
     Shorten();
   }
@@ -66,18 +88,18 @@ void NumberBox::Shorten() {
         return Fits(QString::fromUtf8(
             candidate.data(), static_cast<qsizetype>(candidate.size())));
       });
-  shown_ = QString::fromStdString(shown);
-  if (shown_ == whole) shown_ = QString();
+  shortened_ = QString::fromStdString(shown);
+  if (shortened_ == whole) shortened_ = QString();
   update();
 }
 
 void NumberBox::paintEvent(QPaintEvent* event) {
-  if (hasFocus() || shown_.isNull()) {
+  if (hasFocus() || shortened_.isNull()) {
     QLineEdit::paintEvent(event);
     return;
   }
   twin_->resize(size());
-  twin_->setText(shown_);
+  twin_->setText(shortened_);
   twin_->setCursorPosition(0);
   // Through a pixmap: a hidden widget does not paint straight onto the
   // painter of a widget being painted.

@@ -5,18 +5,19 @@
 
 namespace tasa {
 
-// An entry box that, while it has no focus, shows a number too long for it
-// shortened to fit (box_display.h); its text stays whole. With the focus it
-// shows and edits the whole text, and from the keyboard it comes in with
-// its text selected and its beginning in view. Where the text does not fit,
-// the tooltip holds it, cut after kLongestTooltip characters.
+// An entry box that keeps the first line of a paste and, while it has no
+// focus, shows a number too long for it shortened to fit (box_display.h);
+// its text stays whole. With the focus it shows and edits the whole text,
+// and from the keyboard it comes in with its text selected and its
+// beginning in view. Where the text does not fit, the tooltip holds it
+// (TooltipOf).
 class NumberBox final : public QLineEdit {
  public:
   NumberBox(const QString& text, QWidget* parent);
 
   // What the box shows while it has no focus.
   QString shownWithoutFocus() const {
-    return shown_.isNull() ? text() : shown_;
+    return shortened_.isNull() ? text() : shortened_;
   }
   // Selects the whole text with its beginning in view.
   void selectFromStart();
@@ -33,8 +34,10 @@ class NumberBox final : public QLineEdit {
   void TextChanged();
   void Shorten();
 
-  QString shown_;  // null while the box shows its own text
-  // A box never shown that holds `shown_`: the box paints what it paints,
+  // The shortened number the box shows without the focus; null while it
+  // shows its own text.
+  QString shortened_;
+  // A box never shown that holds `shortened_`: the box paints what it paints,
   // so a shortened number looks exactly as a box holding it would.
   QLineEdit* twin_;
 };

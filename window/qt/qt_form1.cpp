@@ -10,7 +10,6 @@
 #include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QValidator>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -21,7 +20,6 @@
 #include <vector>
 
 #include "window/announcement.h"
-#include "window/line_breaks.h"
 #include "window/qt/number_box.h"
 
 namespace tasa {
@@ -36,11 +34,10 @@ QRect PixelRect(const ControlDescription& control) {
           TwipsToPixels(control.width), TwipsToPixels(control.height)};
 }
 
-// The layout was drawn for the classic 8-point dialog font. The desktop's
-// default family is usually wider, so a caption that does not show whole
-// in it gets a smaller size, in half points.
-constexpr double kDialogFontPointSize = 8.0;
-constexpr double kSmallestPointSize = 6.0;
+// The layout was drawn for the dialog size (kDialogHalfPoints). The
+// desktop's default family is usually wider, so a caption that does not
+// show whole in it gets a smaller size (FittedCaptionSizes).
+constexpr double kDialogPointSize = kDialogHalfPoints / 2.0;
 
 // A label's or button's caption and the room it has; nothing for a box.
 std::optional<std::pair<QString, QRect>> CaptionAndRoom(const QWidget* widget) {
@@ -68,61 +65,35 @@ double Overflow(const QWidget& control, const QFontMetrics& metrics) {
                   double(metrics.height()) / room.height());
 }
 
-// The largest size, in half points from the dialog size down, at which a
-// control's caption shows whole. Captions narrow about in proportion to
-// the size, so the search starts where the dialog size says the caption
-// would fit: each size tried costs a font to load.
-int HalfPointsAlone(const QWidget& control) {
-  QFont font = control.font();
+// Whether a control's caption shows whole at `half_points`. Captions narrow
+// about in proportion to the size, so a size larger than that at which the
+// dialog size says the caption would fit is taken not to fit without
+// measuring it: each size tried costs a font to load.
+bool CaptionFits(const QWidget& control, int half_points) {
+  QFont font = control.font();  // the dialog size
   const double share = Overflow(control, QFontMetrics(font, &control));
-  if (share <= 1) return static_cast<int>(2 * kDialogFontPointSize);
-  double size = std::ceil(2 * kDialogFontPointSize / share) / 2;
-  for (; size > kSmallestPointSize; size -= 0.5) {
-    font.setPointSizeF(size);
-    if (Overflow(control, QFontMetrics(font, &control)) <= 1) break;
-  }
-  return static_cast<int>(2 * std::max(size, kSmallestPointSize));
+  if (half_points == kDialogHalfPoints || share <= 1) return share <= 1;
+  if (half_points > std::ceil(kDialogHalfPoints / share)) return false;
+  font.setPointSizeF(half_points / 2.0);
+  return Overflow(control, QFontMetrics(font, &control)) <= 1;
 }
 
 // Each caption at the largest size at which it, and every caption that
 // stands with it, shows whole.
 void FitCaptions(const FormDescription& description,
                  const std::map<const ControlDescription*, QWidget*>& built) {
-  std::vector<int> alone;
-  for (const ControlDescription& control : description.controls) {
-    alone.push_back(HalfPointsAlone(*built.at(&control)));
-  }
-  const std::vector<int> shared = SharedCaptionSizes(description, alone);
-  for (std::size_t i = 0; i < shared.size(); ++i) {
-    if (shared[i] == static_cast<int>(2 * kDialogFontPointSize)) continue;
+  const std::vector<int> sizes = FittedCaptionSizes(
+      description, [&built](const ControlDescription& control, int size) {
+        return CaptionFits(*built.at(&control), size);
+      });
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    if (sizes[i] == kDialogHalfPoints) continue;
     QWidget* control = built.at(&description.controls[i]);
     QFont font = control->font();
-    font.setPointSizeF(shared[i] / 2.0);
+    font.setPointSizeF(sizes[i] / 2.0);
     control->setFont(font);
   }
 }
-
-// Of what is pasted or dropped into a box, the box keeps what comes before
-// the first line break, as the platform's single-line edit controls do, and
-// leaves the text around it alone. The box never holds a line break, so the
-// first one lies in the text just inserted, which ends at the caret.
-class FirstLineOfInsert final : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& position) const override {
-    const auto line_break =
-        std::find_if(input.cbegin(), input.cend(),
-                     [](QChar c) { return IsLineBreak(c.unicode()); });
-    if (line_break != input.cend()) {
-      const auto cut = static_cast<int>(line_break - input.cbegin());
-      const auto end =
-          position > cut ? position : static_cast<int>(input.size());
-      input.remove(cut, end - cut);
-      position = std::min(position, cut);
-    }
-    return Acceptable;
-  }
-};
 
 // The program's icon from raw pixels: nothing to decode, so none of the
 // toolkit's image plugins is looked for or loaded.
@@ -159,7 +130,7 @@ QtForm1::QtForm1(const FormDescription& description)
   // The controls start in the dialog size, which the fitting below tries
   // first: no font is loaded in a size the window never uses.
   QFont dialog_font = font();
-  dialog_font.setPointSizeF(kDialogFontPointSize);
+  dialog_font.setPointSizeF(kDialogPointSize);
   setFont(dialog_font);
 
   std::map<const ControlDescription*, QWidget*> built;
@@ -198,7 +169,6 @@ QWidget* QtForm1::AddControl(const ControlDescription& control) {
       break;
     case ControlKind::TextBox: {
       auto* edit = new NumberBox(caption, this);
-      edit->setValidator(new FirstLineOfInsert(edit));
       edit->installEventFilter(this);
       edit->setAccessibleDescription(
           ToQString(SpokenUnit(description_, control)));

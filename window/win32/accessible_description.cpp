@@ -56,9 +56,9 @@ class Described final : public IAccessible {
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     return standard_->GetTypeInfoCount(count);
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale,
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT type_info, LCID locale,
                                         ITypeInfo** info) override {
-    return standard_->GetTypeInfo(index, locale, info);
+    return standard_->GetTypeInfo(type_info, locale, info);
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names,
                                           UINT count, LCID locale,

@@ -57,12 +57,12 @@ UINT Dpi::OfWindow(HWND window) const {
   return SystemDpi();
 }
 
-int Dpi::Metric(int index, UINT dpi) const {
+int Dpi::Metric(int metric, UINT dpi) const {
   if (system_metrics_for_dpi_ != nullptr) {
-    return system_metrics_for_dpi_(index, dpi);
+    return system_metrics_for_dpi_(metric, dpi);
   }
   // The system's metrics are for its DPI: scaled to the window's.
-  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi),
+  return MulDiv(GetSystemMetrics(metric), static_cast<int>(dpi),
                 static_cast<int>(SystemDpi()));
 }
 

@@ -23,7 +23,7 @@ class Dpi {
   // The window's resolution in dots per inch.
   UINT OfWindow(HWND window) const;
   // GetSystemMetrics at `dpi`.
-  int Metric(int index, UINT dpi) const;
+  int Metric(int metric, UINT dpi) const;
   // The window rectangle around `client` for a window with `style` at `dpi`.
   RECT Frame(RECT client, DWORD style, UINT dpi) const;
   // The face of the font Windows uses for messages (Segoe UI on Windows 7 and

@@ -25,4 +25,15 @@ std::string Narrow(std::wstring_view utf16) {
   return narrow;
 }
 
+std::optional<std::wstring> WindowText(HWND window) {
+  SetLastError(ERROR_SUCCESS);
+  const int length = GetWindowTextLengthW(window);
+  if (length == 0 && GetLastError() != ERROR_SUCCESS) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  if (copied == 0 && length != 0) return std::nullopt;
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
 }  // namespace tasa

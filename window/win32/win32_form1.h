@@ -3,25 +3,25 @@
 #include <windows.h>
 
 #include <array>
-#include <map>
-#include <memory>
 #include <string>
-#include <type_traits>
-#include <utility>
-#include <vector>
+#include <string_view>
 
 #include "actions/form.h"
 #include "window/control_box.h"
 #include "window/form1_description.h"
 #include "window/win32/dpi.h"
 #include "window/win32/error_dialog.h"
+#include "window/win32/layout.h"
 #include "window/win32/notifications.h"
+#include "window/win32/number_box.h"
 
 namespace tasa {
 
 // The main window with the plain Windows API, built from the window
-// description: STATIC labels, EDIT boxes and push BUTTONs, each with the
-// child id ControlId() gives it, laid out in twips at the window's DPI.
+// description: STATIC labels, EDIT boxes (number_box.h) and push BUTTONs,
+// each with the child id ControlId() gives it, laid out at the window's DPI
+// (layout.h). Here: the window's creation, the messages it hears and the
+// boxes as the actions see them.
 class Win32Form1 final : public Form {
  public:
   explicit Win32Form1(
@@ -38,46 +38,26 @@ class Win32Form1 final : public Form {
   DWORD startup_error() const { return startup_error_; }
 
   TextBox& Box(BoxName name) override;
-
-  // What a box shows while it has no focus: a number too long for it,
-  // shortened to fit (box_display.h); otherwise its text.
-  std::wstring ShownWithoutFocus(HWND box) const;
+  // The box's control.
+  const NumberBox& NumberBoxOf(BoxName name) const {
+    return number_boxes_[static_cast<int>(name)];
+  }
 
  private:
   static BoxStatus ReadEdit(HWND edit, std::string& text);
   static BoxStatus WriteEdit(HWND edit, std::string_view text);
   using EditBox = ControlBox<HWND, ReadEdit, WriteEdit>;
 
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-  };
-  using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-  struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-  };
-  using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w,
                                      LPARAM l);
-  static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM w, LPARAM l,
-                                  UINT_PTR, DWORD_PTR form);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   bool RegisterFormClass();
   bool CreateControls();
   void LayOut(UINT dpi);
-  HFONT MakeFont(int half_points, UINT dpi);
-  bool CaptionFits(const ControlDescription& control, HFONT font,
-                   UINT dpi) const;
   void Clicked(HWND control);
   void FocusMoved(HWND control);
   void RestoreFocus();
-  void TextChanged(HWND box);
-  // The box's accessible object, with its unit as its description.
-  LRESULT AccessibleObject(HWND box, WPARAM w, LPARAM l) const;
-  bool PaintShown(HWND box);
-  // The shortened number a box shows without the focus; empty where it
-  // shows its own text.
-  const std::wstring& Shortened(HWND box) const;
+  void TextChanged(HWND edit);
 
   const Dpi dpi_;
   Notifications notifications_;
@@ -85,13 +65,12 @@ class Win32Form1 final : public Form {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   DWORD startup_error_ = ERROR_SUCCESS;
-  std::vector<std::pair<const ControlDescription*, HWND>> controls_;
-  std::array<EditBox, 3> boxes_;
-  std::array<std::wstring, 3> shown_;  // empty where a box shows its text
-  HWND focus_ = nullptr;    // the control that has, or last had, the focus
-  HWND tooltip_ = nullptr;  // made when a box's text first does not fit it
-  std::map<int, UniqueFont> fonts_;   // by size in half points, for one DPI
-  UniqueIcon small_icon_, big_icon_;  // the window's, at its DPI
+  ControlWindows controls_;
+  std::array<NumberBox, 3> number_boxes_;
+  std::array<EditBox, 3> boxes_;  // the same boxes, for the actions
+  BoxTooltip tooltip_;
+  Layout layout_{dpi_, description_, controls_};
+  HWND focus_ = nullptr;  // the control that has, or last had, the focus
   Win32ErrorReport report_;
 };
 
