@@ -9,26 +9,26 @@ const path = require('path');
 const readline = require('readline');
 
 const site = process.argv[2];
-// The boxes' and buttons' places in the window description, as the page's
-// data-index attributes give them; the core's files, by the names the page
+// The boxes' and buttons' numbers, their places in the window description,
+// as the page's data-control attributes give them; the core's files, by the names the page
 // gives them.
 const page = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
 const linked = (as) => new RegExp(`href="([^"]+)" as="${as}"`).exec(page)[1];
 const createTasaCore = require(path.resolve(site, linked('script')));
-const indexOf = (id) => Number(new RegExp(`id="${id}" data-index="(\\d+)"`).exec(page)[1]);
-const [text1, text2, text3] = ['Text1', 'Text2', 'Text3'].map(indexOf);
-const [annual, monthly] = ['Command1', 'Command2'].map(indexOf);
+const numberOf = (id) => Number(new RegExp(`id="${id}" data-control="(\\d+)"`).exec(page)[1]);
+const [text1, text2, text3] = ['Text1', 'Text2', 'Text3'].map(numberOf);
+const [annual, monthly] = ['Command1', 'Command2'].map(numberOf);
 
 // The core's bytes from the site itself: emscripten 3.1.6 would fetch() a
 // path, which node's fetch takes for no URL.
 const wasmBinary = fs.readFileSync(path.join(site, linked('fetch')));
 createTasaCore({page: {}, wasmBinary}).then((core) => {
   const encoder = new TextEncoder();
-  const setBox = (index, text) => {
+  const setBox = (control, text) => {
     const bytes = encoder.encode(text);
     const at = core._malloc(bytes.length + 1);
     core.HEAPU8.set(bytes, at);
-    core._tasa_set_box_text(index, at, bytes.length);
+    core._tasa_set_box_text(control, at, bytes.length);
     core._free(at);
   };
   const out = [];

@@ -38,20 +38,18 @@ const check = (ok, what) => {
   ok ? ++passed : ++failed;
 };
 
-// The window description, as the page carries it: each control's twips
-// rectangle, and the caption of labels and buttons.
-const controls = {
-  Label3: [240, 360, 1695, 255, 'Tasa Norvanta Anual'], Text1: [2520, 360, 975, 285],
-  Label5_0: [3840, 360, 135, 255, '%'], Label2: [240, 960, 1815, 255, 'Periodos Capitalizacion'],
-  Text2: [2520, 960, 975, 285], Label4: [240, 1680, 1815, 255, 'Tasa Norvanta Mensual'],
-  Text3: [2520, 1680, 975, 285], Label5_1: [3840, 1680, 135, 255, '%'],
-  Command1: [240, 2760, 855, 375, 'N.Anual'], Command2: [1560, 2760, 975, 375, 'N.Mensual'],
-  Command4: [3000, 2760, 975, 375, 'Borrar'],
-};
+// The window as the tests expect it (tests/support/form1_layout.tsv): each
+// control's twips rectangle, and the caption of labels and buttons.
+const [columns, ...rows] = readFileSync(new URL('../support/form1_layout.tsv', import.meta.url),
+    'utf8').split('\n').filter((line) => line && !line.startsWith('#')).map((line) => line.split('\t'));
+const layout = rows.map((row) => Object.fromEntries(columns.map((column, i) => [column, row[i]])));
+const caption = layout.find((row) => row.kind === 'form').caption;
+const controls = Object.fromEntries(layout.filter((row) => row.kind !== 'form').map((row) =>
+  [row.index ? `${row.name}_${row.index}` : row.name,
+    [+row.left, +row.top, +row.width, +row.height, ...(row.kind === 'box' ? [] : [row.caption])]]));
 const ids = Object.keys(controls);
 const captions = Object.fromEntries(ids.filter((id) => controls[id][4])
     .map((id) => [id, controls[id][4]]));
-const caption = '  www.tasa.example.org';
 
 const server = await serve(site);
 let browser;

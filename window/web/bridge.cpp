@@ -24,27 +24,30 @@ const char* Kept(std::string text) {
 
 extern "C" {
 
-// The text of the box at control `index`.
-EMSCRIPTEN_KEEPALIVE const char* tasa_box_text(int index) {
-  tasa::TextBox* box = Page().BoxAt(index);
+// The text of the box that is control `control` (its place in the
+// description).
+EMSCRIPTEN_KEEPALIVE const char* tasa_box_text(int control) {
+  tasa::TextBox* box = Page().BoxOfControl(control);
   std::string text;
   if (box != nullptr) box->ReadText(text);
   return Kept(std::move(text));
 }
 
-EMSCRIPTEN_KEEPALIVE void tasa_set_box_text(int index, const char* text,
+EMSCRIPTEN_KEEPALIVE void tasa_set_box_text(int control, const char* text,
                                             int length) {
-  if (tasa::TextBox* box = Page().BoxAt(index)) {
+  if (tasa::TextBox* box = Page().BoxOfControl(control)) {
     box->WriteText(std::string_view(text, static_cast<std::size_t>(length)));
   }
 }
 
-// Runs the click of control `index`: -1, or after error 13 the control
-// index of the box whose text is not a number.
-EMSCRIPTEN_KEEPALIVE int tasa_click(int index) { return Page().Click(index); }
+// Runs the click of control `control`: -1, or after error 13 the control
+// number of the box whose text is not a number.
+EMSCRIPTEN_KEEPALIVE int tasa_click(int control) {
+  return Page().Click(control);
+}
 
-EMSCRIPTEN_KEEPALIVE int tasa_box_written(int index) {
-  return Page().Written(index) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE int tasa_box_written(int control) {
+  return Page().Written(control) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int tasa_error_number() { return Page().error_number(); }
@@ -58,12 +61,12 @@ EMSCRIPTEN_KEEPALIVE const char* tasa_announcement() {
   return Kept(Page().announcement());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tasa_shown_without_focus(int index) {
-  return Kept(Page().ShownWithoutFocus(index));
+EMSCRIPTEN_KEEPALIVE const char* tasa_shortened(int control) {
+  return Kept(Page().Shortened(control));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tasa_tooltip(int index) {
-  return Kept(Page().Tooltip(index));
+EMSCRIPTEN_KEEPALIVE const char* tasa_tooltip(int control) {
+  return Kept(Page().Tooltip(control));
 }
 
 }  // extern "C"

@@ -9,13 +9,14 @@
 (() => {
   const root = document.documentElement;
   const form = document.getElementById('Form1');
-  const byIndex = [];
-  for (const element of form.querySelectorAll('[data-index]')) {
-    byIndex[Number(element.dataset.index)] = element;
+  // Each control by its number, its place in the description (data-control).
+  const byControl = [];
+  for (const element of form.querySelectorAll('[data-control]')) {
+    byControl[Number(element.dataset.control)] = element;
   }
-  const boxes = byIndex.filter((element) => element.classList.contains('box'));
-  const buttons = byIndex.filter((element) => element.tagName === 'BUTTON');
-  const captions = byIndex.filter((element) => element.classList.contains('caption'));
+  const boxes = byControl.filter((element) => element.classList.contains('box'));
+  const buttons = byControl.filter((element) => element.tagName === 'BUTTON');
+  const captions = byControl.filter((element) => element.classList.contains('caption'));
   const twinOf = (box) => box.nextElementSibling;
   const report = document.getElementById('report');
   const status = document.getElementById('status');
@@ -48,7 +49,7 @@
   // the calculation.
   let rooms = [];
   const measureRooms = () => {
-    rooms = byIndex.map((element) => {
+    rooms = byControl.map((element) => {
       const style = getComputedStyle(element);
       return {
         family: `${style.fontWeight} %SIZE% ${style.fontFamily}`,
@@ -61,8 +62,8 @@
     });
   };
   // Text's width in a control's font, at `points` when given.
-  const widthIn = (index, text, points) => {
-    const room = rooms[index];
+  const widthIn = (control, text, points) => {
+    const room = rooms[control];
     canvas.font = room.family.replace('%SIZE%',
         points === undefined ? room.size : `${points * scale()}pt`);
     return canvas.measureText(text).width;
@@ -77,10 +78,10 @@
   // before the core that holds it has arrived.
   const fitCaptions = () => {
     const fits = (element, halfPoints) => {
-      const index = Number(element.dataset.index);
+      const control = Number(element.dataset.control);
       const height = halfPoints / 2 * scale() * 96 / 72 * 1.15;
-      return widthIn(index, element.textContent, halfPoints / 2) <= rooms[index].width &&
-          height <= rooms[index].height + 0.5;
+      return widthIn(control, element.textContent, halfPoints / 2) <= rooms[control].width &&
+          height <= rooms[control].height + 0.5;
     };
     const sizes = new Map();
     for (const element of captions) {
@@ -98,8 +99,8 @@
 
   // What the core asks of the page (page_calls.h).
   const page = {
-    boxFits(index, text) {
-      return widthIn(index, text) <= rooms[index].width;
+    boxFits(control, text) {
+      return widthIn(control, text) <= rooms[control].width;
     },
   };
 
@@ -122,17 +123,17 @@
   // core holds the box's text already.
   const refresh = (box, told = false) => {
     if (core === null) return;
-    const index = Number(box.dataset.index);
+    const control = Number(box.dataset.control);
     if (!told) {
       withText(box.value, (at, length) =>
-        core._tasa_set_box_text(index, at, length));
+        core._tasa_set_box_text(control, at, length));
     }
     const shown = document.activeElement === box ? '' :
-        text(core._tasa_shown_without_focus(index));
+        text(core._tasa_shortened(control));
     const twin = twinOf(box);
     twin.value = shown;
     twin.hidden = shown === '';
-    box.title = text(core._tasa_tooltip(index));
+    box.title = text(core._tasa_tooltip(control));
   };
 
   // The status line under the form: one polite live region, so that a
@@ -179,20 +180,20 @@
 
   // A click while the core loads waits for it; the last one runs.
   let waiting = null;
-  const click = (index) => {
+  const click = (control) => {
     if (core === null) {
-      waiting = index;
+      waiting = control;
       return;
     }
     for (const box of boxes) {
       withText(box.value, (at, length) =>
-        core._tasa_set_box_text(Number(box.dataset.index), at, length));
+        core._tasa_set_box_text(Number(box.dataset.control), at, length));
     }
-    const stopped = core._tasa_click(index);
+    const stopped = core._tasa_click(control);
     for (const box of boxes) {
-      const boxIndex = Number(box.dataset.index);
-      if (core._tasa_box_written(boxIndex)) {
-        box.value = text(core._tasa_box_text(boxIndex));
+      const boxControl = Number(box.dataset.control);
+      if (core._tasa_box_written(boxControl)) {
+        box.value = text(core._tasa_box_text(boxControl));
         box.scrollLeft = 0;  // the first digits in view
       }
     }
@@ -209,7 +210,7 @@
     }
     if (core._tasa_error_number() !== 0) {
       showReport(text(core._tasa_error_text()),
-          stopped >= 0 ? byIndex[stopped] : null);
+          stopped >= 0 ? byControl[stopped] : null);
     }
   };
 
@@ -247,7 +248,7 @@
     }
   }
   for (const button of buttons) {
-    button.addEventListener('click', () => click(Number(button.dataset.index)));
+    button.addEventListener('click', () => click(Number(button.dataset.control)));
   }
   form.addEventListener('submit', (event) => event.preventDefault());
 

@@ -6,16 +6,16 @@ namespace {
 
 // Text goes over as UTF-8 bytes in the module's memory, never through
 // JSON or a string literal: a box may hold any character.
-EM_JS(int, tasa_page_box_fits, (int index, const char* text, int length), {
-  return Module.page.boxFits(index, UTF8ToString(text, length)) ? 1 : 0;
+EM_JS(int, tasa_page_box_fits, (int control, const char* text, int length), {
+  return Module.page.boxFits(control, UTF8ToString(text, length)) ? 1 : 0;
 });
 
 }  // namespace
 
 namespace tasa {
 
-bool PageBoxFits(int index, std::string_view text) {
-  return tasa_page_box_fits(index, text.data(),
+bool PageBoxFits(int control, std::string_view text) {
+  return tasa_page_box_fits(control, text.data(),
                             static_cast<int>(text.size())) != 0;
 }
 

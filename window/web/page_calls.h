@@ -8,7 +8,7 @@ namespace tasa {
 // text in the page's fonts. (The page sizes its captions itself, before
 // the core has loaded.)
 
-// Whether `text` shows whole in the box at control `index`.
-bool PageBoxFits(int index, std::string_view text);
+// Whether `text` shows whole in the box that is control `control`.
+bool PageBoxFits(int control, std::string_view text);
 
 }  // namespace tasa

@@ -90,9 +90,10 @@ std::string Group(const ControlDescription& control) {
 
 std::string Element(const tasa::FormDescription& form,
                     const ControlDescription& control) {
-  const std::string index = std::to_string(&control - form.controls.data());
-  const std::string common = "id=\"" + Id(control) + "\" data-index=\"" +
-                             index + "\"" + Group(control);
+  // The control's number: its place in the description, as the core knows it.
+  const std::string number = std::to_string(&control - form.controls.data());
+  const std::string common = "id=\"" + Id(control) + "\" data-control=\"" +
+                             number + "\"" + Group(control);
   switch (control.kind) {
     case ControlKind::Label: {
       std::string label = "<label class=\"caption\" " + common;

@@ -1,7 +1,5 @@
 #include "window/web/web_form1.h"
 
-#include <vector>
-
 #include "actions/run_action.h"
 #include "window/announcement.h"
 #include "window/box_display.h"
@@ -30,23 +28,25 @@ WebForm1::WebForm1(const FormDescription& description)
 
 TextBox& WebForm1::Box(BoxName name) { return boxes_[static_cast<int>(name)]; }
 
-TextBox* WebForm1::BoxAt(int index) { return MemoryBoxAt(index); }
+TextBox* WebForm1::BoxOfControl(int control) {
+  return MemoryBoxOfControl(control);
+}
 
-WebForm1::MemoryBox* WebForm1::MemoryBoxAt(int index) {
-  if (index < 0 || index >= static_cast<int>(description_.controls.size()))
+WebForm1::MemoryBox* WebForm1::MemoryBoxOfControl(int control) {
+  if (control < 0 || control >= static_cast<int>(description_.controls.size()))
     return nullptr;
-  const auto& box = description_.controls[static_cast<std::size_t>(index)].box;
+  const auto& box = description_.controls[static_cast<std::size_t>(control)].box;
   return box ? &boxes_[static_cast<int>(*box)] : nullptr;
 }
 
-int WebForm1::Click(int index) {
+int WebForm1::Click(int control) {
   report_ = {};
   announcement_.clear();
   for (MemoryBox& box : boxes_) box.written = false;
-  if (index < 0 || index >= static_cast<int>(description_.controls.size()))
+  if (control < 0 || control >= static_cast<int>(description_.controls.size()))
     return -1;
   const Action action =
-      description_.controls[static_cast<std::size_t>(index)].click;
+      description_.controls[static_cast<std::size_t>(control)].click;
   if (action == nullptr) return -1;
   AnnouncedOutcome click = RunAnnounced(description_, action, *this, report_);
   announcement_ = std::move(click.announcement);
@@ -59,36 +59,28 @@ int WebForm1::Click(int index) {
   return -1;
 }
 
-bool WebForm1::Written(int index) {
-  const MemoryBox* box = MemoryBoxAt(index);
+bool WebForm1::Written(int control) {
+  const MemoryBox* box = MemoryBoxOfControl(control);
   return box != nullptr && box->written;
 }
 
-std::string WebForm1::ShownWithoutFocus(int index) {
-  const MemoryBox* box = MemoryBoxAt(index);
+std::string WebForm1::Shortened(int control) {
+  const MemoryBox* box = MemoryBoxOfControl(control);
   if (box == nullptr) return {};
   std::string shown =
-      tasa::ShownWithoutFocus(box->text, [index](std::string_view candidate) {
-        return PageBoxFits(index, candidate);
+      ShownWithoutFocus(box->text, [control](std::string_view candidate) {
+        return PageBoxFits(control, candidate);
       });
   return shown == box->text ? std::string() : shown;
 }
 
-std::string WebForm1::Tooltip(int index) {
-  const MemoryBox* box = MemoryBoxAt(index);
+std::string WebForm1::Tooltip(int control) {
+  const MemoryBox* box = MemoryBoxOfControl(control);
   if (box == nullptr ||
-      (box->text.size() <= kLongestMeasured && PageBoxFits(index, box->text))) {
+      (box->text.size() <= kLongestMeasured && PageBoxFits(control, box->text))) {
     return {};
   }
-  // Past kLongestTooltip characters (UTF-8 sequences), the first
-  // kLongestTooltip - 1 and an ellipsis.
-  std::vector<std::size_t> starts;
-  for (std::size_t at = 0;
-       at < box->text.size() && starts.size() <= kLongestTooltip; ++at) {
-    if ((box->text[at] & 0xC0) != 0x80) starts.push_back(at);
-  }
-  if (starts.size() <= kLongestTooltip) return box->text;
-  return box->text.substr(0, starts[kLongestTooltip - 1]) + "\u2026";
+  return TooltipOf(box->text);
 }
 
 }  // namespace tasa

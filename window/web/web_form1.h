@@ -11,7 +11,7 @@ namespace tasa {
 
 // The main window as a web page (page_maker.cpp writes it from the window
 // description, one element for each control, reached here by the control's
-// place in the description). The page hands the boxes' texts over before a
+// number: its place in the description, counted from 0). The page hands the boxes' texts over before a
 // click and takes them back after it; measuring text is the page's, asked
 // for through page_calls.h.
 class WebForm1 final : public Form {
@@ -19,12 +19,12 @@ class WebForm1 final : public Form {
   explicit WebForm1(const FormDescription& description = Form1Description());
 
   TextBox& Box(BoxName name) override;
-  // The box of the control at `index` of the description, or nothing.
-  TextBox* BoxAt(int index);
+  // The box that is control `control` of the description, or nothing.
+  TextBox* BoxOfControl(int control);
 
-  // Runs the click of the control at `index`. Where it stopped at a box
-  // whose text is not a number, that box's control index; else -1.
-  int Click(int index);
+  // Runs the click of control `control`. Where it stopped at a box whose
+  // text is not a number, that box's control number; else -1.
+  int Click(int control);
   // The error the last click showed: its number (0 for none) and report.
   int error_number() const { return report_.number; }
   const std::string& error_text() const { return report_.text; }
@@ -32,14 +32,14 @@ class WebForm1 final : public Form {
   // nothing.
   const std::string& announcement() const { return announcement_; }
 
-  // Whether the last click wrote the box at `index`.
-  bool Written(int index);
-  // What the box at `index` shows while it has no focus, where that is not
-  // its own text; else "".
-  std::string ShownWithoutFocus(int index);
+  // Whether the last click wrote the box that is control `control`.
+  bool Written(int control);
+  // The shortened number the box shows while it has no focus; "" where it
+  // shows its own text.
+  std::string Shortened(int control);
   // The box's tooltip: its text, cut after kLongestTooltip characters,
   // where it does not fit; else "".
-  std::string Tooltip(int index);
+  std::string Tooltip(int control);
 
  private:
   class MemoryBox final : public TextBox {
@@ -55,7 +55,7 @@ class WebForm1 final : public Form {
     std::string text;
   };
 
-  MemoryBox* MemoryBoxAt(int index);
+  MemoryBox* MemoryBoxOfControl(int control);
 
   const FormDescription& description_;
   std::array<MemoryBox, 3> boxes_;
