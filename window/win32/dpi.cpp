@@ -1,13 +1,9 @@
 #include "window/win32/dpi.h"
 
+#include "window/win32/system_function.h"
+
 namespace tasa {
 namespace {
-
-template <class Function>
-Function Lookup(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 // The system's DPI, which every window has before per-monitor DPI.
 UINT SystemDpi() {
@@ -24,7 +20,7 @@ Dpi Dpi::OfWindows81() {
   // From System32 only; kept loaded for the life of the process.
   if (const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr,
                                             LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    dpi.dpi_for_monitor_ = Lookup<DpiForMonitor>(shcore, "GetDpiForMonitor");
+    dpi.dpi_for_monitor_ = SystemFunction<DpiForMonitor>(shcore, "GetDpiForMonitor");
   }
   return dpi;
 }
@@ -32,12 +28,12 @@ Dpi Dpi::OfWindows81() {
 Dpi Dpi::OfThisWindows() {
   Dpi dpi = OfWindows81();
   if (const HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
-    dpi.dpi_for_window_ = Lookup<DpiForWindow>(user32, "GetDpiForWindow");
+    dpi.dpi_for_window_ = SystemFunction<DpiForWindow>(user32, "GetDpiForWindow");
     dpi.system_metrics_for_dpi_ =
-        Lookup<SystemMetricsForDpi>(user32, "GetSystemMetricsForDpi");
+        SystemFunction<SystemMetricsForDpi>(user32, "GetSystemMetricsForDpi");
     dpi.adjust_window_rect_ex_for_dpi_ =
-        Lookup<AdjustWindowRectExForDpi>(user32, "AdjustWindowRectExForDpi");
-    dpi.system_parameters_info_for_dpi_ = Lookup<SystemParametersInfoForDpi>(
+        SystemFunction<AdjustWindowRectExForDpi>(user32, "AdjustWindowRectExForDpi");
+    dpi.system_parameters_info_for_dpi_ = SystemFunction<SystemParametersInfoForDpi>(
         user32, "SystemParametersInfoForDpi");
   }
   return dpi;

@@ -2,16 +2,11 @@
 
 #include <uiautomationcore.h>
 
+#include "window/win32/system_function.h"
 #include "window/win32/wide_text.h"
 
 namespace tasa {
 namespace {
-
-template <class Function>
-Function Lookup(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 // NotificationKind_ActionCompleted, NotificationProcessing_ImportantMostRecent:
 // a result replaces the one before it, if that is still being said.
@@ -32,8 +27,8 @@ void Notifications::Announce(HWND control, std::string_view phrase) {
     // From System32 only; kept loaded for the life of the process.
     if (const HMODULE core = LoadLibraryExW(L"uiautomationcore.dll", nullptr,
                                             LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-      raise_ = Lookup<Raise>(core, "UiaRaiseNotificationEvent");
-      host_provider_ = Lookup<HostProvider>(core, "UiaHostProviderFromHwnd");
+      raise_ = SystemFunction<Raise>(core, "UiaRaiseNotificationEvent");
+      host_provider_ = SystemFunction<HostProvider>(core, "UiaHostProviderFromHwnd");
     }
   }
   IRawElementProviderSimple* provider = nullptr;
