@@ -3,10 +3,18 @@
 # As root through apt-get, otherwise through sudo.
 set -euo pipefail
 
+# A name without an architecture is the machine's own (or one for all):
+# with arm64 or i386 beside it, dpkg-query answers for each of them.
+native=$(dpkg --print-architecture)
 missing=()
 for package in "$@"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+  installed=$(dpkg-query -W -f='${Status} ${Architecture}\n' "$package" 2>/dev/null |
+    sed -n 's/^install ok installed //p' || true)
+  if [[ $package == *:* ]]; then
+    [[ -n $installed ]] || missing+=("$package")
+  else
+    grep -qxE "$native|all" <<<"$installed" || missing+=("$package")
+  fi
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
